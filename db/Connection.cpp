@@ -1,0 +1,182 @@
+#include "db/Connection.h"
+
+#include "db/AppError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSysInfo>
+#include <atomic>
+
+namespace db {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("yingfengda-%1").arg(++counter);
+}
+
+QString errorText(const QSqlError &error)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
+    return text;
+}
+
+} // namespace
+
+Connection::Connection(const DatabaseUrl &url)
+    : m_url(url), m_name(nextConnectionName())
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        url.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_name);
+    if (url.engine == Engine::SQLite) {
+        db.setDatabaseName(url.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    } else {
+        db.setHostName(url.host);
+        if (url.port)
+            db.setPort(url.port);
+        db.setUserName(url.user);
+        db.setPassword(url.password);
+        db.setDatabaseName(url.catalog);
+        // The workstation's name shows in the server's list of sessions.
+        db.setConnectOptions(QStringLiteral("application_name=yingfengda@%1;connect_timeout=10")
+                                 .arg(QSysInfo::machineHostName()));
+    }
+}
+
+Connection::~Connection()
+{
+    close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::open()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (m_url.engine == Engine::SQLite) {
+        const QString folder = QFileInfo(m_url.path).absolutePath();
+        if (!QDir().mkpath(folder))
+            throw AppError(QStringLiteral("无法打开数据库 %1：不能建立文件夹 %2").arg(m_url.display(), folder));
+    }
+    if (!db.open())
+        throw AppError(QStringLiteral("无法打开数据库 %1：%2").arg(m_url.display(), errorText(db.lastError())));
+    m_lost = false;
+    if (m_url.engine == Engine::SQLite) {
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    }
+}
+
+void Connection::close()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (db.isOpen())
+        db.close();
+}
+
+bool Connection::isOpen() const
+{
+    return QSqlDatabase::database(m_name, false).isOpen();
+}
+
+void Connection::ensureOpen()
+{
+    if (m_lost || !isOpen()) {
+        close();
+        open();
+    }
+}
+
+bool Connection::isAlive()
+{
+    QSqlQuery probe(QSqlDatabase::database(m_name, false));
+    return probe.exec(QStringLiteral("select 1"));
+}
+
+void Connection::fail(const QSqlQuery &query)
+{
+    const QString text = errorText(query.lastError());
+    if (!m_inTransaction && !isAlive()) {
+        m_lost = true;
+        throw AppError(QStringLiteral("与数据库 %1 的连接已中断：%2\n请再试一次，程序会重新连接。")
+                           .arg(m_url.display(), text));
+    }
+    throw AppError(text);
+}
+
+QSqlQuery Connection::prepare(const QString &sql)
+{
+    ensureOpen();
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(SqlDialect::rewrite(sql)))
+        fail(query);
+    return query;
+}
+
+void Connection::run(QSqlQuery &query)
+{
+    if (!query.exec())
+        fail(query);
+}
+
+QSqlQuery Connection::run(const QString &sql, const QVariantList &values)
+{
+    if (!values.isEmpty()) {
+        QSqlQuery query = prepare(sql);
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        run(query);
+        return query;
+    }
+    // Statements without values run unprepared: PostgreSQL prepares only
+    // queries and data changes, not "begin", "lock" or DDL.
+    ensureOpen();
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    if (!query.exec(SqlDialect::rewrite(sql)))
+        fail(query);
+    return query;
+}
+
+void Connection::transaction(const std::function<void()> &work)
+{
+    if (m_inTransaction) {
+        work();
+        return;
+    }
+    run(m_url.engine == Engine::SQLite ? QStringLiteral("begin immediate") : QStringLiteral("begin"));
+    m_inTransaction = true;
+    try {
+        work();
+        m_inTransaction = false;
+        run(QStringLiteral("commit"));
+    } catch (...) {
+        m_inTransaction = false;
+        QSqlQuery rollback(QSqlDatabase::database(m_name, false));
+        if (!rollback.exec(QStringLiteral("rollback")) && !isAlive())
+            m_lost = true;
+        throw;
+    }
+}
+
+void Connection::lockForWriting(const QString &table)
+{
+    // SQLite's "begin immediate" already keeps every other writer out.
+    if (m_url.engine == Engine::PostgreSQL)
+        run(QStringLiteral("lock table %1 in share row exclusive mode").arg(SqlDialect::quoted(table)));
+}
+
+QStringList Connection::tableNames() const
+{
+    const_cast<Connection *>(this)->ensureOpen();
+    return QSqlDatabase::database(m_name, false).tables(QSql::Tables);
+}
+
+} // namespace db

@@ -1,0 +1,19 @@
+#include "shell/CommandGuard.h"
+
+#include "db/AppError.h"
+#include "shell/DialogService.h"
+
+namespace shell {
+
+void runCommand(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const AppError &e) {
+        DialogService::error(e.message());
+    } catch (const std::exception &e) {
+        DialogService::error(QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace shell
