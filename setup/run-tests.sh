@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 setup/install-deps.sh
-pg_url=$(setup/start-postgresql.sh)
-trap 'setup/stop-postgresql.sh' EXIT
-export YINGFENGDA_TEST_POSTGRESQL="$pg_url"
+server=$(mktemp -d /tmp/yingfengda-pg.XXXXXX)
+trap 'setup/stop-postgresql.sh "$server"' EXIT
+pg_url=$(setup/start-postgresql.sh "$server")
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYFD_TEST_POSTGRESQL="$pg_url" > /dev/null
 cmake --build build -j "$(nproc)"
 ctest --test-dir build --output-on-failure -j "$(nproc)"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Stops the test server that start-postgresql.sh started and removes its folder.
+# Stops the test server that start-postgresql.sh started in FOLDER and removes FOLDER.
 set -euo pipefail
-folder=${1:-$(cat /tmp/yingfengda-pg.folder 2>/dev/null || true)}
-[ -n "$folder" ] && [ -d "$folder/data" ] || exit 0
+folder=${1:?usage: stop-postgresql.sh FOLDER}
+[ -d "$folder/data" ] || exit 0
 bin=$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)
 su postgres -s /bin/sh -c "'$bin/pg_ctl' -D '$folder/data' -m fast -w stop" > /dev/null || true
 rm -rf "$folder"
