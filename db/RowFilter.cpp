@@ -14,7 +14,9 @@ QString equalsSql(const Column &column, const QString &text, QVariantList &param
     if (!column.isText())
         throw AppError(QStringLiteral("“%1”列不能按文字查找").arg(column.caption()));
     const QString name = SqlDialect::quoted(column.sqlName());
-    params << text;
+    // A fixed-width column holds its text padded with blanks: the text is
+    // compared as the column would hold it, trailing blanks aside.
+    params << (column.type == ColumnType::FixedText ? ColumnValue::toStored(column, text).toString() : text);
     if (text.isEmpty())
         return QStringLiteral("(%1 = ? or %1 is null)").arg(name);
     return QStringLiteral("%1 = ?").arg(name);

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "db/TableDataSet.h"
+
+#include <QAbstractTableModel>
+#include <QVector>
+
+namespace db {
+
+// One column of a grid over a table: which column it shows, under which
+// title, and how many characters wide.
+struct GridColumn {
+    QString column;
+    QString title;
+    int width = 10;
+};
+
+// The grid's model over a table data set. Cells can be typed into; the typed
+// values of one row are kept until the row is posted (the view leaves the row,
+// or a command posts it). A row can also be added at the end the same way.
+// Rows are read from the data set as the view asks for them.
+class DataSetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    DataSetModel(TableDataSet &dataSet, const QVector<GridColumn> &columns, QObject *parent = nullptr);
+
+    TableDataSet &dataSet() const { return m_dataSet; }
+    const QVector<GridColumn> &columns() const { return m_columns; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+    // The row's values in table order, with what was typed into it.
+    QVector<QVariant> rowValues(int row) const;
+    // The data set was reopened or written: show it as it is now.
+    void reload();
+
+    // The row being edited in the grid, -1 when none.
+    int pendingRow() const { return m_pendingRow; }
+    // Stores the typed values of the pending row (an AppError leaves them
+    // pending) and returns the row's index afterwards.
+    int post();
+    void cancel();
+    // Adds an empty row at the end, pending until posted.
+    int appendBlankRow();
+
+private:
+    int tableColumn(int gridColumn) const;
+    bool isNewRow(int row) const { return m_newRow && row == m_dataSet.rowCount(); }
+
+    TableDataSet &m_dataSet;
+    QVector<GridColumn> m_columns;
+    QVector<int> m_tableColumns;
+    int m_pendingRow = -1;
+    bool m_newRow = false;
+    QVector<QVariant> m_pendingValues;
+};
+
+} // namespace db

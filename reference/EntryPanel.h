@@ -1,0 +1,63 @@
+#pragma once
+
+#include "reference/ModuleDeclaration.h"
+
+#include <QFrame>
+#include <QHash>
+#include <QVector>
+#include <functional>
+
+class QDateEdit;
+class QLineEdit;
+
+namespace db { class Connection; }
+
+namespace reference {
+
+// The labelled entry fields of a module window, built from their declaration.
+// It copies a row into its fields (the row pick), gives their values for a row
+// to store, and walks the Enter chain.
+class EntryPanel : public QFrame {
+    Q_OBJECT
+public:
+    EntryPanel(const QVector<EntryField> &fields, const db::Table &table, QWidget *parent = nullptr);
+
+    QWidget *field(const QString &control) const { return m_widgets.value(control); }
+    // The text of a field as a command stores it (trimmed where declared).
+    QString value(const EntryField &field) const;
+    QString text(const QString &control) const;
+    void setText(const QString &control, const QString &text);
+
+    // Fills the bound columns of the row with the fields' values.
+    QVector<QVariant> valuesInto(QVector<QVariant> row) const;
+    // The row pick: copies the row's columns into their fields.
+    void pick(const QVector<QVariant> &row);
+    // Refills the lists of the choice fields from their statements.
+    void fillLists(db::Connection &connection);
+
+    // What Enter in the last field does.
+    void setChainEnd(const std::function<void()> &end) { m_chainEnd = end; }
+    const QVector<EntryField> &fields() const { return m_fields; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *createField(const EntryField &field);
+    QLineEdit *newDateText(const EntryField &field);
+    static QDateEdit *newDatePicker();
+    void moveOn(int fieldIndex);
+
+    QVector<EntryField> m_fields;
+    const db::Table &m_table;
+    QHash<QString, QWidget *> m_widgets;
+    QHash<QString, QDateEdit *> m_calendars;   // by the date text field they fill
+    QHash<QObject *, int> m_chainIndex;
+    std::function<void()> m_chainEnd;
+};
+
+// Sorts the texts of a value list as the user reads them: by pinyin, letters
+// without regard to case.
+QStringList sortedForList(QStringList texts);
+
+} // namespace reference

@@ -1,0 +1,392 @@
+#include "reference/ModuleWindow.h"
+
+#include "db/AppError.h"
+#include "db/Query.h"
+#include "reference/EntryPanel.h"
+#include "reference/HoverHighlight.h"
+#include "shell/CommandGuard.h"
+#include "shell/DialogService.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace reference {
+
+using shell::DialogService;
+using shell::runCommand;
+
+namespace {
+
+const QString SearchPrompt = QStringLiteral("请选择方式:         ");
+
+QFrame *panel(const QString &name)
+{
+    auto *frame = new QFrame;
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+}
+
+} // namespace
+
+ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent)
+    : QWidget(parent),
+      m_connection(connection),
+      m_declaration(declaration),
+      m_table(connection, declaration.table),
+      m_model(new db::DataSetModel(m_table, declaration.grid, this)),
+      m_entry(new EntryPanel(declaration.fields, m_table.table())),
+      m_commandRow(panel(QStringLiteral("Panel2"))),
+      m_searchRow(panel(QStringLiteral("Panel3"))),
+      m_commandLayout(new QHBoxLayout(m_commandRow)),
+      m_searchLayout(new QHBoxLayout(m_searchRow)),
+      m_grid(new QTableView),
+      m_hover(new HoverHighlight(this))
+{
+    setObjectName(declaration.windowClass.mid(1));
+    setWindowTitle(declaration.caption);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_entry);
+    layout->addWidget(m_commandRow);
+    layout->addWidget(m_searchRow);
+    layout->addWidget(m_grid, 1);
+
+    buildCommandRow();
+    buildSearchRow();
+    buildGrid();
+    buildHoverHighlight();
+    m_entry->setChainEnd([this] {
+        if (m_declaration.enterInLastFieldAdds)
+            runCommand([this] { addRow(); });
+        else
+            button(m_declaration.commands.add)->setFocus();
+    });
+
+    if (m_declaration.opensTable) {
+        m_table.open();
+        showTable(0);
+    }
+    if (m_declaration.fixedSize)
+        setFixedSize(sizeHint().expandedTo(QSize(640, 480)));
+    else
+        resize(sizeHint().expandedTo(QSize(760, 520)));
+}
+
+QAbstractButton *ModuleWindow::button(const QString &name) const
+{
+    return findChild<QAbstractButton *>(name);
+}
+
+QAbstractButton *ModuleWindow::addButton(Area area, const QString &name, const QString &caption,
+                                         const std::function<void()> &command)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setFlat(name.startsWith(QLatin1String("SpeedButton")));
+    b->setMinimumWidth(72);
+    connect(b, &QPushButton::clicked, this, [command] { runCommand(command); });
+    QHBoxLayout *row = area == Area::Search ? m_searchLayout : m_commandLayout;
+    row->insertWidget(row->count() - 1, b);
+    return b;
+}
+
+void ModuleWindow::buildCommandRow()
+{
+    m_commandLayout->addStretch();
+    const CommandNames &names = m_declaration.commands;
+    addButton(Area::Commands, names.add, QStringLiteral("确定"), [this] { addRow(); });
+    addButton(Area::Commands, names.modify, QStringLiteral("修改"), [this] { modifyRow(); });
+    addButton(Area::Commands, names.remove, QStringLiteral("删除"), [this] { deleteRow(); });
+    addButton(Area::Commands, names.exit, QStringLiteral("退出"), [this] { closeWindow(); });
+}
+
+void ModuleWindow::buildSearchRow()
+{
+    m_searchLayout->addStretch();
+    if (!m_declaration.search.isEmpty()) {
+        m_chooser = new QComboBox;
+        m_chooser->setObjectName(m_declaration.searchChooser);
+        m_chooser->setPlaceholderText(SearchPrompt);
+        m_chooser->setMinimumWidth(150);
+        for (const SearchChoice &choice : m_declaration.search)
+            m_chooser->addItem(choice.caption);
+        m_chooser->setCurrentIndex(-1);
+        connect(m_chooser, &QComboBox::currentIndexChanged, this,
+                [this](int index) { runCommand([this, index] { chooseSearchColumn(index); }); });
+        m_values = new QComboBox;
+        m_values->setObjectName(m_declaration.searchValues);
+        m_values->setEditable(true);
+        m_values->setInsertPolicy(QComboBox::NoInsert);
+        m_values->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        m_values->setMinimumWidth(180);
+        m_searchLayout->insertWidget(0, m_chooser);
+        m_searchLayout->insertWidget(1, m_values);
+    }
+    addButton(Area::Search, m_declaration.commands.refresh, QStringLiteral("刷新"), [this] { refresh(); });
+    addButton(Area::Search, m_declaration.commands.search, QStringLiteral("查询"), [this] { search(); });
+}
+
+void ModuleWindow::buildGrid()
+{
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    m_grid->verticalHeader()->setFixedWidth(18);
+    const int charWidth = m_grid->fontMetrics().averageCharWidth();
+    for (int c = 0; c < m_declaration.grid.size(); ++c)
+        m_grid->setColumnWidth(c, m_declaration.grid[c].width * charWidth + 12);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableView::clicked, this,
+            [this](const QModelIndex &index) { runCommand([this, index] { pickRow(index.row()); }); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                gridRowChanged(current.row(), previous.row());
+            });
+}
+
+void ModuleWindow::buildHoverHighlight()
+{
+    for (const QString &name : m_declaration.hoverButtons)
+        if (QAbstractButton *b = button(name))
+            m_hover->addButton(b);
+    for (Area area : m_declaration.hoverResetAreas) {
+        switch (area) {
+        case Area::Entry: m_hover->addResetArea(m_entry); break;
+        case Area::Commands: m_hover->addResetArea(m_commandRow); break;
+        case Area::Search: m_hover->addResetArea(m_searchRow); break;
+        case Area::Grid: m_hover->addResetArea(m_grid->viewport()); break;
+        }
+    }
+}
+
+void ModuleWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_prepared) {
+        m_prepared = true;
+        runCommand([this] { prepare(); });
+    }
+}
+
+void ModuleWindow::prepare()
+{
+    m_entry->fillLists(m_connection);
+}
+
+void ModuleWindow::closeEvent(QCloseEvent *event)
+{
+    bool posted = true;
+    runCommand([&] {
+        posted = false;
+        postGridEdit();
+        posted = true;
+    });
+    if (posted)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void ModuleWindow::closeWindow()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+bool ModuleWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int row = currentRow();
+        if (key->key() == Qt::Key_Down && m_table.isOpen() && row == m_model->rowCount() - 1
+            && m_model->pendingRow() < 0) {
+            setCurrentRow(m_model->appendBlankRow());
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape && m_model->pendingRow() >= 0) {
+            m_model->cancel();
+            setCurrentRow(qMin(row, m_model->rowCount() - 1));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int ModuleWindow::currentRow() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ModuleWindow::setCurrentRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_grid->setCurrentIndex({});
+        return;
+    }
+    const int column = qMax(0, m_grid->currentIndex().column());
+    m_grid->setCurrentIndex(m_model->index(row, column));
+}
+
+void ModuleWindow::showTable(int row)
+{
+    m_model->reload();
+    setCurrentRow(row);
+}
+
+void ModuleWindow::gridRowChanged(int current, int previous)
+{
+    if (m_movingBack || previous < 0 || previous != m_model->pendingRow())
+        return;
+    bool posted = false;
+    runCommand([&] {
+        m_model->post();
+        posted = true;
+    });
+    m_movingBack = true;
+    setCurrentRow(posted ? current : previous);
+    m_movingBack = false;
+}
+
+void ModuleWindow::postGridEdit()
+{
+    if (m_model->pendingRow() < 0)
+        return;
+    const int row = m_model->post();
+    showTable(row);
+}
+
+QString ModuleWindow::keyText() const
+{
+    return m_entry->text(m_declaration.fields.first().control);
+}
+
+QVector<QVariant> ModuleWindow::enteredRow(const QVector<QVariant> &row) const
+{
+    return m_entry->valuesInto(row);
+}
+
+void ModuleWindow::addRow()
+{
+    postGridEdit();
+    const ModuleMessages &m = m_declaration.messages;
+    if (!DialogService::question(m.addQuestion))
+        return;
+    if (!m.emptyKey.isEmpty() && keyText().isEmpty()) {
+        DialogService::message(m.emptyKey);
+        return;
+    }
+    int row = -1;
+    try {
+        m_table.open();
+        row = m_table.append(enteredRow(QVector<QVariant>(m_table.table().columns.size())));
+    } catch (const AppError &) {
+        showTable(currentRow());
+        if (m.refused.isEmpty())
+            throw;
+        DialogService::message(m.refused);
+        return;
+    }
+    showTable(row);
+    DialogService::message(m.added);
+    if (m_declaration.focusKeyAfterAdd)
+        m_entry->field(m_declaration.fields.first().control)->setFocus();
+}
+
+void ModuleWindow::modifyRow()
+{
+    postGridEdit();
+    if (!DialogService::question(m_declaration.messages.modifyQuestion))
+        return;
+    const int row = currentRow();
+    const int moved = m_table.update(row, enteredRow(m_table.row(row)));
+    showTable(moved);
+    DialogService::message(m_declaration.messages.modified);
+}
+
+void ModuleWindow::deleteRow()
+{
+    postGridEdit();
+    const ModuleMessages &m = m_declaration.messages;
+    if (!DialogService::question(m.deleteQuestion))
+        return;
+    if (m_table.rowCount() == 0) {
+        DialogService::message(m.nothingToDelete);
+        return;
+    }
+    const int row = currentRow();
+    m_table.remove(row);
+    showTable(qMin(row, m_table.rowCount() - 1));
+    DialogService::message(m.deleted);
+}
+
+void ModuleWindow::refresh()
+{
+    m_model->cancel();
+    m_table.close();
+    m_table.setFiltered(false);
+    m_table.open();
+    showTable(0);
+}
+
+void ModuleWindow::search()
+{
+    m_model->cancel();
+    m_table.close();
+    m_table.setFilter(searchFilter());
+    m_table.setFiltered(true);
+    m_table.open();
+    showTable(0);
+}
+
+db::RowFilter ModuleWindow::searchFilter() const
+{
+    const int index = m_chooser ? m_chooser->currentIndex() : -1;
+    if (index < 0 || index >= m_declaration.search.size())
+        return {};
+    return db::RowFilter::equals(m_declaration.search[index].column, m_values->currentText());
+}
+
+void ModuleWindow::chooseSearchColumn(int index)
+{
+    if (index < 0 || index >= m_declaration.search.size())
+        return;
+    QStringList values = db::Query::texts(
+        m_connection, QStringLiteral("select distinct %1 from %2").arg(m_declaration.search[index].column, m_declaration.table));
+    if (m_declaration.searchValuesTrimmed) {
+        for (QString &v : values)
+            v = v.trimmed();
+        values.removeDuplicates();
+    }
+    m_values->clear();
+    m_values->addItems(sortedForList(values));
+    m_values->setCurrentIndex(m_values->count() ? 0 : -1);
+}
+
+void ModuleWindow::pickRow(int row)
+{
+    m_entry->pick(m_model->rowValues(row));
+    rowPicked(row);
+}
+
+void ModuleWindow::rowPicked(int)
+{
+}
+
+} // namespace reference

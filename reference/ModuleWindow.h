@@ -1,0 +1,100 @@
+#pragma once
+
+#include "db/DataSetModel.h"
+#include "db/TableDataSet.h"
+#include "reference/ModuleDeclaration.h"
+
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QFrame;
+class QHBoxLayout;
+class QTableView;
+
+namespace db { class Connection; }
+
+namespace reference {
+
+class EntryPanel;
+class HoverHighlight;
+
+// The window every module follows: an entry panel at the top, a row of
+// command buttons, a search row and a grid over the window's table. The
+// declaration says what the window holds; the commands are the common ones:
+// Add, Modify, Delete, Exit, Refresh, Search, the row pick and the Enter chain.
+// A window class adds only what it does differently.
+class ModuleWindow : public QWidget {
+    Q_OBJECT
+public:
+    ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent = nullptr);
+
+    const ModuleDeclaration &declaration() const { return m_declaration; }
+    db::Connection &connection() const { return m_connection; }
+    db::TableDataSet &table() { return m_table; }
+    db::DataSetModel &model() { return *m_model; }
+    QTableView *grid() const { return m_grid; }
+    EntryPanel *entryPanel() const { return m_entry; }
+    QAbstractButton *button(const QString &name) const;
+
+    // The commands, each run under the general error handler.
+    void addRow();
+    void modifyRow();
+    void deleteRow();
+    void refresh();
+    void search();
+    void closeWindow();
+    void pickRow(int row);
+    // Choosing a search column fills the value list.
+    void chooseSearchColumn(int index);
+
+    // The grid's current row, -1 when there is none.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+protected:
+    // What the window does when it is shown the first time: fills its lists.
+    virtual void prepare();
+    // The values Add and Modify store, in column order, over the given row.
+    virtual QVector<QVariant> enteredRow(const QVector<QVariant> &row) const;
+    // The row test of the Search command.
+    virtual db::RowFilter searchFilter() const;
+    // Runs when a grid cell is clicked, after the fields are filled.
+    virtual void rowPicked(int row);
+    // A further button of the command row or the search row.
+    QAbstractButton *addButton(Area area, const QString &name, const QString &caption,
+                               const std::function<void()> &command);
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildCommandRow();
+    void buildSearchRow();
+    void buildGrid();
+    void buildHoverHighlight();
+    void postGridEdit();
+    void showTable(int currentRow);
+    void gridRowChanged(int current, int previous);
+    QString keyText() const;
+
+    db::Connection &m_connection;
+    ModuleDeclaration m_declaration;
+    db::TableDataSet m_table;
+    db::DataSetModel *m_model;
+    EntryPanel *m_entry;
+    QFrame *m_commandRow;
+    QFrame *m_searchRow;
+    QHBoxLayout *m_commandLayout;
+    QHBoxLayout *m_searchLayout;
+    QComboBox *m_chooser = nullptr;
+    QComboBox *m_values = nullptr;
+    QTableView *m_grid;
+    HoverHighlight *m_hover;
+    bool m_prepared = false;
+    bool m_movingBack = false;
+};
+
+} // namespace reference
