@@ -188,7 +188,7 @@ QVector<Table> allTables()
             real("mountprice", "金额合计"),
             dateTime("s_date", "送货日期"),
         }},
-        {"youseyan", {}, {{"pname", "b1", "scale", "color"}, {"date"}, {"f_name"}, {"scale"}, {"color"}}, {
+        {"youseyan", {}, {{"pname", "b1", "scale", "color", "date", "yanshu"}, {"date"}, {"f_name"}, {"scale"}, {"color"}}, {
             wideText("memo", 50, "订购单号"),
             wideText("f_name", 50, "厂商名称"),
             wideText("pname", 50, "品名"),
@@ -203,7 +203,7 @@ QVector<Table> allTables()
             wideText("b2", 50, "单位"),
             real("dingnumber", "订购数量"),
         }},
-        {"fuliaoyan", {}, {{"pname", "b1", "scale", "color"}, {"date"}, {"f_name"}, {"scale"}, {"color"}}, {
+        {"fuliaoyan", {}, {{"pname", "b1", "scale", "color", "date", "yanshu"}, {"date"}, {"f_name"}, {"scale"}, {"color"}}, {
             wideText("memo", 50, "订购单号"),
             wideText("f_name", 50, "厂商名称"),
             wideText("pname", 50, "品名"),
@@ -326,7 +326,7 @@ QVector<Table> allTables()
             wideText("manager", 50),
             wideText("memo", 50),
         }},
-        {"linliaoshen", {}, {{"pname", "width", "scale", "color"}, {"date"}}, {
+        {"linliaoshen", {}, {{"pname", "width", "scale", "color", "date", "shinumber"}, {"date"}}, {
             fixedText("id", 10, "领料单号"),
             wideText("secname", 50, "领料部门"),
             wideText("b1", 50, "物料类别"),
@@ -343,7 +343,7 @@ QVector<Table> allTables()
             wideText("cap", 50, "机长"),
             wideText("memo", 50, "备注"),
         }},
-        {"linliaoshenfu", {}, {{"pname", "width", "scale", "color"}, {"date"}}, {
+        {"linliaoshenfu", {}, {{"pname", "width", "scale", "color", "date", "shinumber"}, {"date"}}, {
             wideText("id", 50, "领料单号"),
             wideText("secname", 50, "领料部门"),
             wideText("b1", 50, "物料类别"),

@@ -221,7 +221,9 @@ bool EntryPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (isEnter(event) && m_chainIndex.contains(watched)) {
         const int index = m_chainIndex.value(watched);
-        moveOn(index);
+        const auto handler = m_enterHandlers.constFind(m_fields[index].control);
+        if (handler == m_enterHandlers.cend() || (*handler)())
+            moveOn(index);
         // A memo takes the line break as well; trimming removes it again.
         return m_fields[index].kind != FieldKind::Memo;
     }

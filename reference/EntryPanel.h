@@ -37,6 +37,12 @@ public:
 
     // What Enter in the last field does.
     void setChainEnd(const std::function<void()> &end) { m_chainEnd = end; }
+    // What Enter in a field does before the focus moves on; the focus stays
+    // when the handler returns false.
+    void setEnterHandler(const QString &control, const std::function<bool()> &handler)
+    {
+        m_enterHandlers.insert(control, handler);
+    }
     const QVector<EntryField> &fields() const { return m_fields; }
 
 protected:
@@ -54,6 +60,7 @@ private:
     QHash<QString, QDateEdit *> m_calendars;   // by the date text field they fill
     QHash<QObject *, int> m_chainIndex;
     std::function<void()> m_chainEnd;
+    QHash<QString, std::function<bool()>> m_enterHandlers;
 };
 
 // Sorts the texts of a value list as the user reads them: by pinyin, letters

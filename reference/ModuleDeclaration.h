@@ -34,6 +34,18 @@ struct EntryField {
 struct SearchChoice {
     QString caption;
     QString column;
+    bool datesOnly = false;     // the choice tests the date range alone; the value list is hidden
+    bool valueOnly = false;     // the choice tests its value alone; the date range is hidden
+};
+
+// The date range of a search row: "从：" and "到：" pickers after the value
+// list. Every choice also tests that the column's date lies in the range.
+struct DateRangeSearch {
+    QString column;             // empty: the search row has no date range
+    QString from;               // the pickers' names
+    QString to;
+    bool hiddenUntilChosen = false;  // "到：" and the pickers show once a choice is made
+    bool allHiddenUntilChosen = false;  // the value list and "从：" too
 };
 
 // The fixed texts of a window's commands.
@@ -74,6 +86,7 @@ struct ModuleDeclaration {
     QString searchValues = QStringLiteral("ComboBox1");
     QVector<SearchChoice> search;
     bool searchValuesTrimmed = false;       // the value list holds the values trimmed
+    DateRangeSearch dateRange;
     ModuleMessages messages;
     CommandNames commands;
 

@@ -2,19 +2,23 @@
 
 #include "db/AppError.h"
 #include "db/Query.h"
+#include "db/TextForms.h"
 #include "reference/EntryPanel.h"
 #include "reference/HoverHighlight.h"
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
+#include "shell/ModuleWindows.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateEdit>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -39,24 +43,32 @@ QFrame *panel(const QString &name)
 } // namespace
 
 ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent)
+    : ModuleWindow(connection, declaration, nullptr, parent)
+{
+}
+
+ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration,
+                           EntryPanel *sharedEntry, QWidget *parent)
     : QWidget(parent),
       m_connection(connection),
       m_declaration(declaration),
       m_table(connection, declaration.table),
       m_model(new db::DataSetModel(m_table, declaration.grid, this)),
-      m_entry(new EntryPanel(declaration.fields, m_table.table())),
+      m_entry(sharedEntry ? sharedEntry : new EntryPanel(declaration.fields, m_table.table())),
       m_commandRow(panel(QStringLiteral("Panel2"))),
       m_searchRow(panel(QStringLiteral("Panel3"))),
       m_commandLayout(new QHBoxLayout(m_commandRow)),
       m_searchLayout(new QHBoxLayout(m_searchRow)),
       m_grid(new QTableView),
-      m_hover(new HoverHighlight(this))
+      m_hover(new HoverHighlight(this)),
+      m_ownsEntry(!sharedEntry)
 {
     setObjectName(declaration.windowClass.mid(1));
     setWindowTitle(declaration.caption);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(m_entry);
+    if (m_ownsEntry)
+        layout->addWidget(m_entry);
     layout->addWidget(m_commandRow);
     layout->addWidget(m_searchRow);
     layout->addWidget(m_grid, 1);
@@ -65,12 +77,13 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
     buildSearchRow();
     buildGrid();
     buildHoverHighlight();
-    m_entry->setChainEnd([this] {
-        if (m_declaration.enterInLastFieldAdds)
-            runCommand([this] { addRow(); });
-        else
-            button(m_declaration.commands.add)->setFocus();
-    });
+    if (m_ownsEntry)
+        m_entry->setChainEnd([this] {
+            if (m_declaration.enterInLastFieldAdds)
+                runCommand([this] { addRow(); });
+            else
+                button(m_declaration.commands.add)->setFocus();
+        });
 
     if (m_declaration.opensTable) {
         m_table.open();
@@ -95,6 +108,8 @@ QAbstractButton *ModuleWindow::addButton(Area area, const QString &name, const Q
     b->setFlat(name.startsWith(QLatin1String("SpeedButton")));
     b->setMinimumWidth(72);
     connect(b, &QPushButton::clicked, this, [command] { runCommand(command); });
+    if (m_declaration.hoverButtons.contains(name))
+        m_hover->addButton(b);
     QHBoxLayout *row = area == Area::Search ? m_searchLayout : m_commandLayout;
     row->insertWidget(row->count() - 1, b);
     return b;
@@ -132,8 +147,46 @@ void ModuleWindow::buildSearchRow()
         m_searchLayout->insertWidget(0, m_chooser);
         m_searchLayout->insertWidget(1, m_values);
     }
+    buildDateRange();
     addButton(Area::Search, m_declaration.commands.refresh, QStringLiteral("刷新"), [this] { refresh(); });
     addButton(Area::Search, m_declaration.commands.search, QStringLiteral("查询"), [this] { search(); });
+}
+
+void ModuleWindow::buildDateRange()
+{
+    const DateRangeSearch &range = m_declaration.dateRange;
+    if (range.column.isEmpty())
+        return;
+    auto picker = [](const QString &name) {
+        auto *p = new QDateEdit(QDate::currentDate());
+        p->setObjectName(name);
+        p->setCalendarPopup(true);
+        p->setDisplayFormat(QLatin1String(db::ShortDateForm));
+        return p;
+    };
+    m_rangeFrom = picker(range.from);
+    m_rangeTo = picker(range.to);
+    m_rangeToLabel = new QLabel(QStringLiteral("到："));
+    const int at = m_values ? m_searchLayout->indexOf(m_values) + 1 : 0;
+    m_rangeFromLabel = new QLabel(QStringLiteral("从："));
+    m_searchLayout->insertWidget(at, m_rangeFromLabel);
+    m_searchLayout->insertWidget(at + 1, m_rangeFrom);
+    m_searchLayout->insertWidget(at + 2, m_rangeToLabel);
+    m_searchLayout->insertWidget(at + 3, m_rangeTo);
+    showDateRange(!range.hiddenUntilChosen && !range.allHiddenUntilChosen);
+    if (range.allHiddenUntilChosen && m_values)
+        m_values->hide();
+}
+
+void ModuleWindow::showDateRange(bool shown)
+{
+    if (!m_rangeFrom)
+        return;
+    m_rangeFrom->setVisible(shown);
+    m_rangeTo->setVisible(shown);
+    m_rangeToLabel->setVisible(shown);
+    if (m_declaration.dateRange.allHiddenUntilChosen)
+        m_rangeFromLabel->setVisible(shown);
 }
 
 void ModuleWindow::buildGrid()
@@ -158,11 +211,9 @@ void ModuleWindow::buildGrid()
             });
 }
 
+// The buttons join the highlight as they are added, a window's own ones too.
 void ModuleWindow::buildHoverHighlight()
 {
-    for (const QString &name : m_declaration.hoverButtons)
-        if (QAbstractButton *b = button(name))
-            m_hover->addButton(b);
     for (Area area : m_declaration.hoverResetAreas) {
         switch (area) {
         case Area::Entry: m_hover->addResetArea(m_entry); break;
@@ -184,15 +235,15 @@ void ModuleWindow::showEvent(QShowEvent *event)
 
 void ModuleWindow::prepare()
 {
-    m_entry->fillLists(m_connection);
+    if (m_ownsEntry)
+        m_entry->fillLists(m_connection);
 }
 
-void ModuleWindow::closeEvent(QCloseEvent *event)
+void closeAfterPosting(QCloseEvent *event, const std::function<void()> &post)
 {
-    bool posted = true;
+    bool posted = false;
     runCommand([&] {
-        posted = false;
-        postGridEdit();
+        post();
         posted = true;
     });
     if (posted)
@@ -201,12 +252,14 @@ void ModuleWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void ModuleWindow::closeEvent(QCloseEvent *event)
+{
+    closeAfterPosting(event, [this] { postGridEdit(); });
+}
+
 void ModuleWindow::closeWindow()
 {
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        frame->close();
-    else
-        close();
+    shell::ModuleWindows::close(this);
 }
 
 bool ModuleWindow::eventFilter(QObject *watched, QEvent *event)
@@ -264,6 +317,12 @@ void ModuleWindow::gridRowChanged(int current, int previous)
     m_movingBack = false;
 }
 
+void ModuleWindow::showPrintout(const std::function<QDialog *()> &build)
+{
+    postGridEdit();
+    build()->showMaximized();
+}
+
 void ModuleWindow::postGridEdit()
 {
     if (m_model->pendingRow() < 0)
@@ -272,6 +331,8 @@ void ModuleWindow::postGridEdit()
     showTable(row);
 }
 
+// The key as typed: a key of blanks passes the empty-key test and is stored
+// as an empty key.
 QString ModuleWindow::keyText() const
 {
     return m_entry->text(m_declaration.fields.first().control);
@@ -307,6 +368,11 @@ void ModuleWindow::addRow()
     DialogService::message(m.added);
     if (m_declaration.focusKeyAfterAdd)
         m_entry->field(m_declaration.fields.first().control)->setFocus();
+    rowAdded(row);
+}
+
+void ModuleWindow::rowAdded(int)
+{
 }
 
 void ModuleWindow::modifyRow()
@@ -326,7 +392,7 @@ void ModuleWindow::deleteRow()
     const ModuleMessages &m = m_declaration.messages;
     if (!DialogService::question(m.deleteQuestion))
         return;
-    if (m_table.rowCount() == 0) {
+    if (!m_table.isOpen() || m_table.rowCount() == 0) {
         DialogService::message(m.nothingToDelete);
         return;
     }
@@ -360,12 +426,23 @@ db::RowFilter ModuleWindow::searchFilter() const
     const int index = m_chooser ? m_chooser->currentIndex() : -1;
     if (index < 0 || index >= m_declaration.search.size())
         return {};
-    return db::RowFilter::equals(m_declaration.search[index].column, m_values->currentText());
+    const SearchChoice &choice = m_declaration.search[index];
+    if (!m_rangeFrom || choice.valueOnly)
+        return db::RowFilter::equals(choice.column, m_values->currentText());
+    const db::RowFilter inRange =
+        db::RowFilter::dateBetween(m_declaration.dateRange.column, m_rangeFrom->date(), m_rangeTo->date());
+    if (choice.datesOnly)
+        return inRange;
+    return db::RowFilter::equals(choice.column, m_values->currentText()) && inRange;
 }
 
 void ModuleWindow::chooseSearchColumn(int index)
 {
     if (index < 0 || index >= m_declaration.search.size())
+        return;
+    showDateRange(!m_declaration.search[index].valueOnly);
+    m_values->setVisible(!m_declaration.search[index].datesOnly);
+    if (m_declaration.search[index].datesOnly)
         return;
     QStringList values = db::Query::texts(
         m_connection, QStringLiteral("select distinct %1 from %2").arg(m_declaration.search[index].column, m_declaration.table));

@@ -8,7 +8,10 @@
 #include <functional>
 
 class QAbstractButton;
+class QCloseEvent;
 class QComboBox;
+class QDateEdit;
+class QDialog;
 class QFrame;
 class QHBoxLayout;
 class QTableView;
@@ -20,6 +23,10 @@ namespace reference {
 class EntryPanel;
 class HoverHighlight;
 
+// A window's close: post stores what was typed into its grid, under the
+// general error handler; when it fails the window stays open.
+void closeAfterPosting(QCloseEvent *event, const std::function<void()> &post);
+
 // The window every module follows: an entry panel at the top, a row of
 // command buttons, a search row and a grid over the window's table. The
 // declaration says what the window holds; the commands are the common ones:
@@ -29,6 +36,10 @@ class ModuleWindow : public QWidget {
     Q_OBJECT
 public:
     ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent = nullptr);
+    // A page of a window whose entry panel serves several pages: the panel
+    // stays where its owner placed it and its owner fills its lists.
+    ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, EntryPanel *sharedEntry,
+                 QWidget *parent = nullptr);
 
     const ModuleDeclaration &declaration() const { return m_declaration; }
     db::Connection &connection() const { return m_connection; }
@@ -48,6 +59,9 @@ public:
     void pickRow(int row);
     // Choosing a search column fills the value list.
     void chooseSearchColumn(int index);
+    // The pickers of the date range; nullptr when the search row has none.
+    QDateEdit *rangeFrom() const { return m_rangeFrom; }
+    QDateEdit *rangeTo() const { return m_rangeTo; }
 
     // The grid's current row, -1 when there is none.
     int currentRow() const;
@@ -62,9 +76,14 @@ protected:
     virtual db::RowFilter searchFilter() const;
     // Runs when a grid cell is clicked, after the fields are filled.
     virtual void rowPicked(int row);
+    // Runs after Add has stored a row and shown its message.
+    virtual void rowAdded(int row);
     // A further button of the command row or the search row.
     QAbstractButton *addButton(Area area, const QString &name, const QString &caption,
                                const std::function<void()> &command);
+    // A printout of the rows the grid shows: a typed grid row is posted first,
+    // then the printout is built, owned by the window, and shown in its preview.
+    void showPrintout(const std::function<QDialog *()> &build);
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -73,6 +92,8 @@ protected:
 private:
     void buildCommandRow();
     void buildSearchRow();
+    void buildDateRange();
+    void showDateRange(bool shown);
     void buildGrid();
     void buildHoverHighlight();
     void postGridEdit();
@@ -91,10 +112,15 @@ private:
     QHBoxLayout *m_searchLayout;
     QComboBox *m_chooser = nullptr;
     QComboBox *m_values = nullptr;
+    QDateEdit *m_rangeFrom = nullptr;
+    QDateEdit *m_rangeTo = nullptr;
+    QWidget *m_rangeToLabel = nullptr;
+    QWidget *m_rangeFromLabel = nullptr;
     QTableView *m_grid;
     HoverHighlight *m_hover;
     bool m_prepared = false;
     bool m_movingBack = false;
+    bool m_ownsEntry = true;
 };
 
 } // namespace reference

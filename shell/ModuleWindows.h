@@ -17,6 +17,8 @@ using WindowFactory = std::function<QWidget *(db::Connection &connection)>;
 class ModuleWindows {
 public:
     static const QHash<QString, WindowFactory> &factories();
+    // Closes a module window, with the frame the main window gave it.
+    static void close(QWidget *window);
 };
 
 } // namespace shell

@@ -29,12 +29,7 @@ bool OperatorAccounts::signIn(const QString &account, const QString &password)
     if (!PasswordHash::matches(stored, password))
         return false;
     if (!PasswordHash::isHash(stored)) {
-        db::Query upgrade(m_connection);
-        upgrade.setText(QStringLiteral("update inc set linid=:Q1 where sa=sa and id=:Q2 and linid=:Q3"));
-        upgrade.setParam(QStringLiteral("Q1"), PasswordHash::make(password));
-        upgrade.setParam(QStringLiteral("Q2"), account.trimmed());
-        upgrade.setParam(QStringLiteral("Q3"), stored);
-        upgrade.exec();
+        replacePassword(account.trimmed(), stored, password);
     }
     return true;
 }
@@ -44,16 +39,80 @@ void OperatorAccounts::createFirst(const QString &account, const QString &passwo
     const QString id = account.trimmed();
     if (id.isEmpty())
         throw AppError(QStringLiteral("操作员帐号不能为空！"));
-    if (isCounterId(id))
-        throw AppError(QStringLiteral("帐号“%1”留作单据编号，请换一个操作员帐号。").arg(id));
+    requireOperatorId(id);
     m_connection.transaction([&] {
         m_connection.lockForWriting(QStringLiteral("inc"));
         if (hasAccounts())
             throw AppError(QStringLiteral("已经有操作员帐号，请用它登录。"));
-        db::TableDataSet inc(m_connection, QStringLiteral("inc"));
-        inc.open();
-        inc.append({id, PasswordHash::make(password), QStringLiteral("sa")});
+        append(id, password);
     });
+}
+
+OperatorAccounts::Outcome OperatorAccounts::registerAccount(const QString &account, const QString &password,
+                                                            const QString &confirmation)
+{
+    if (password != confirmation)
+        return Outcome::PasswordsDiffer;
+    const QString id = account.trimmed();
+    requireOperatorId(id);
+    Outcome outcome = Outcome::Done;
+    m_connection.transaction([&] {
+        m_connection.lockForWriting(QStringLiteral("inc"));
+        if (accounts().contains(id)) {
+            outcome = Outcome::Duplicate;
+            return;
+        }
+        append(id, confirmation);
+    });
+    return outcome;
+}
+
+void OperatorAccounts::deregister(const QString &account)
+{
+    db::Query query(m_connection);
+    query.setText(QStringLiteral("delete from inc where sa=sa  and id=:Q1"));
+    query.setParam(QStringLiteral("Q1"), account);
+    query.exec();
+}
+
+OperatorAccounts::Outcome OperatorAccounts::changePassword(const QString &account, const QString &current,
+                                                           const QString &password, const QString &confirmation)
+{
+    db::Query query(m_connection);
+    query.setText(QStringLiteral("select id,linid from inc where sa=sa and id=:Q1"));
+    query.setParam(QStringLiteral("Q1"), account);
+    query.open();
+    if (!query.next() || !PasswordHash::matches(query.valueText(1), current))
+        return Outcome::WrongPassword;
+    const QString stored = query.valueText(1);
+    query.close();
+    if (password != confirmation)
+        return Outcome::PasswordsDiffer;
+    replacePassword(account, stored, confirmation.trimmed());
+    return Outcome::Done;
+}
+
+void OperatorAccounts::replacePassword(const QString &id, const QString &stored, const QString &password)
+{
+    db::Query update(m_connection);
+    update.setText(QStringLiteral("update inc set linid=:Q1 where sa=sa and id=:Q2 and linid=:Q3"));
+    update.setParam(QStringLiteral("Q1"), PasswordHash::make(password));
+    update.setParam(QStringLiteral("Q2"), id);
+    update.setParam(QStringLiteral("Q3"), stored);
+    update.exec();
+}
+
+void OperatorAccounts::requireOperatorId(const QString &id) const
+{
+    if (isCounterId(id))
+        throw AppError(QStringLiteral("帐号“%1”留作单据编号，请换一个操作员帐号。").arg(id));
+}
+
+void OperatorAccounts::append(const QString &id, const QString &password)
+{
+    db::TableDataSet inc(m_connection, QStringLiteral("inc"));
+    inc.open();
+    inc.append({id, PasswordHash::make(password), QStringLiteral("sa")});
 }
 
 bool OperatorAccounts::isCounterId(const QString &account)

@@ -24,9 +24,25 @@ public:
     // The first account of a new installation (refused once any exists).
     void createFirst(const QString &account, const QString &password);
 
+    enum class Outcome { Done, PasswordsDiffer, Duplicate, WrongPassword };
+    // Registers the trimmed account with its password hashed as typed. The
+    // counter ids are refused with an error.
+    Outcome registerAccount(const QString &account, const QString &password, const QString &confirmation);
+    // Removes the account as typed; an account that does not exist is no error.
+    void deregister(const QString &account);
+    // Checks the current password as typed and stores the new one trimmed.
+    // An account without a row has no password that could match.
+    Outcome changePassword(const QString &account, const QString &current, const QString &password,
+                           const QString &confirmation);
+
     static bool isCounterId(const QString &account);
 
 private:
+    void requireOperatorId(const QString &id) const;
+    void append(const QString &id, const QString &password);
+    // Replaces the stored password text of the account by the new one's hash.
+    void replacePassword(const QString &id, const QString &stored, const QString &password);
+
     db::Connection &m_connection;
 };
 

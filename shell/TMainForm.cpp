@@ -1,6 +1,7 @@
 #include "shell/TMainForm.h"
 
 #include "db/TextForms.h"
+#include "shell/CommandGuard.h"
 #include "shell/DesktopCalculator.h"
 #include "shell/DialogService.h"
 #include "shell/ModuleWindows.h"
@@ -320,10 +321,15 @@ QWidget *TMainForm::openModule(const QString &windowClass)
     const auto factory = ModuleWindows::factories().constFind(windowClass);
     if (factory == ModuleWindows::factories().cend())
         return nullptr;
-    QWidget *window = (*factory)(*ADOConnection1);
+    QWidget *window = nullptr;
+    runCommand([&] { window = (*factory)(*ADOConnection1); });
+    if (!window)
+        return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *frame = m_mdiArea->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    if (window->minimumSize() == window->maximumSize())
+        frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     frame->setWindowTitle(window->windowTitle());
     frame->adjustSize();
     const QRect area = m_mdiArea->viewport()->rect();

@@ -1,0 +1,45 @@
+#include "production/RequisitionLists.h"
+
+#include "db/ColumnValue.h"
+#include "db/Query.h"
+#include "db/Schema.h"
+
+namespace production {
+
+QStringList RequisitionLists::processingOrders(const QString &customer) const
+{
+    // The customer column is fixed-width: a typed name is compared as the column holds it.
+    const db::Column &c_id = db::Schema::table(QStringLiteral("indent")).column(QStringLiteral("c_id"));
+    return db::Query::texts(m_connection, QStringLiteral("select distinct num from indent where c_id=:Q1"),
+                            {{QStringLiteral("Q1"), db::ColumnValue::toStored(c_id, customer)}});
+}
+
+QStringList RequisitionLists::items(const MaterialFamily &family) const
+{
+    return db::Query::texts(m_connection, QStringLiteral("select distinct pname from %1 ").arg(family.stock));
+}
+
+QStringList RequisitionLists::widths(const MaterialFamily &family, const QString &item) const
+{
+    return db::Query::texts(m_connection, QStringLiteral("select distinct b1 from %1 where pname=:Q1").arg(family.stock),
+                            {{QStringLiteral("Q1"), item}});
+}
+
+QStringList RequisitionLists::specifications(const MaterialFamily &family, const QString &item,
+                                             const QString &width) const
+{
+    return db::Query::texts(
+        m_connection, QStringLiteral("select distinct scale from %1 where pname=:Q1 and b1=:Q2").arg(family.stock),
+        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}});
+}
+
+QStringList RequisitionLists::colours(const MaterialFamily &family, const QString &item, const QString &width,
+                                      const QString &specification) const
+{
+    return db::Query::texts(
+        m_connection,
+        QStringLiteral("select distinct color from %1 where pname=:Q1 and b1=:Q2 and scale=:Q3").arg(family.stock),
+        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}, {QStringLiteral("Q3"), specification}});
+}
+
+} // namespace production

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "reference/TabbedModuleWindow.h"
+
+#include <memory>
+
+class QComboBox;
+
+namespace production {
+
+class RequisitionLists;
+struct MaterialFamily;
+
+// Requisition approval: the warehouse records the approved lines of a printed
+// requisition under its number, one tab per material family, and each line
+// approved with 确定 leaves stock. The item is picked through lists chained
+// from the material class; every change of the colour reports the stock.
+class TLinLiaoShenF : public reference::TabbedModuleWindow {
+    Q_OBJECT
+public:
+    explicit TLinLiaoShenF(db::Connection &connection, QWidget *parent = nullptr);
+    ~TLinLiaoShenF() override;
+
+protected:
+    void prepare() override;
+
+private:
+    QComboBox *combo(const QString &control) const;
+    void whenUserChanges(const QString &control, void (TLinLiaoShenF::*step)());
+    const MaterialFamily *chosenFamily() const;
+    void replaceList(const QString &control, const QStringList &texts, bool showFirst);
+    void ComboBox5Change();
+    void ComboBox11Change();
+    void ComboBox1Change();
+    void ComboBox4Change();
+    void ComboBox3Change();
+    void ComboBox7Change();
+
+    std::unique_ptr<RequisitionLists> m_lists;
+};
+
+} // namespace production

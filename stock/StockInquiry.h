@@ -1,0 +1,36 @@
+#pragma once
+
+#include "db/RowFilter.h"
+#include "report/TableSource.h"
+#include "stock/StockLedger.h"
+
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+namespace db { class Connection; }
+
+namespace stock {
+
+// The reads of the current-stock inquiry: the lists of its two condition
+// fields, its row test, the amount of a priced row, and the whole family for
+// the daily stock report.
+class StockInquiry {
+public:
+    explicit StockInquiry(db::Connection &connection) : m_connection(connection) {}
+
+    QStringList itemNames(Family family) const;
+    // With no family chosen the auxiliary-material table answers.
+    QStringList specifications(std::optional<Family> family, const QString &itemName) const;
+    // An empty field sets no condition; both empty: every row.
+    static db::RowFilter filter(const QString &itemName, const QString &specification);
+    // money = number × price, unrounded; raises an AppError when either is not a number.
+    static double amount(const QVariant &number, const QVariant &price);
+    // Every stock row of the family, ordered by item name and width.
+    report::TableSource dailyReportRows(Family family) const;
+
+private:
+    db::Connection &m_connection;
+};
+
+} // namespace stock

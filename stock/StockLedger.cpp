@@ -1,0 +1,97 @@
+#include "stock/StockLedger.h"
+
+#include "db/AppError.h"
+#include "db/ColumnValue.h"
+#include "db/Connection.h"
+#include "db/Schema.h"
+#include "db/SqlDialect.h"
+#include "db/TextForms.h"
+
+#include <QSqlQuery>
+
+namespace stock {
+
+namespace {
+
+double receivedNumber(const QString &caption, const QString &text)
+{
+    const auto value = db::parseNumber(text.trimmed());
+    if (!value)
+        throw AppError(QStringLiteral("%1“%2”不是有效的数字，没有写入仓库").arg(caption, text.trimmed()));
+    return *value;
+}
+
+struct KeyPart {
+    QString column;
+    QString value;
+};
+
+QVector<KeyPart> itemKey(const FamilyTables &tables, const Receipt &r)
+{
+    QVector<KeyPart> key{{QStringLiteral("pname"), r.item}, {QStringLiteral("color"), r.colour},
+                         {QStringLiteral("scale"), r.specification}};
+    if (tables.supplierInKey)
+        key.append({QStringLiteral("f_name"), r.supplier});
+    key.append({QStringLiteral("b1"), r.width});
+    return key;
+}
+
+// The value as the stock row would hold it, so that a long text still finds
+// the row it created.
+QVariant stored(const db::Table &table, const QString &column, const QVariant &value)
+{
+    return db::ColumnValue::toStored(table.column(column), value);
+}
+
+} // namespace
+
+const FamilyTables &tablesOf(Family family)
+{
+    static const FamilyTables colour{QStringLiteral("youseyan"), QStringLiteral("yousekucun"), false};
+    static const FamilyTables auxiliary{QStringLiteral("fuliaoyan"), QStringLiteral("fuliaokucun"), true};
+    return family == Family::ColourFabric ? colour : auxiliary;
+}
+
+StockLedger::Outcome StockLedger::intake(Family family, const Receipt &receipt)
+{
+    const double pieces = receivedNumber(QStringLiteral("材料件数"), receipt.pieces);
+    const double quantity = receivedNumber(QStringLiteral("验收数量"), receipt.quantity);
+    const FamilyTables &tables = tablesOf(family);
+    const db::Table &table = db::Schema::table(tables.stock);
+    const QString name = db::SqlDialect::quoted(tables.stock);
+    const QString rowid = db::SqlDialect::rowIdColumn();
+
+    QStringList conditions;
+    QVariantList keyValues;
+    for (const KeyPart &part : itemKey(tables, receipt)) {
+        conditions << QStringLiteral("%1 = ?").arg(db::SqlDialect::quoted(part.column));
+        keyValues << stored(table, part.column, part.value.trimmed());
+    }
+    const QString where = conditions.join(QStringLiteral(" and "));
+
+    Outcome outcome = Outcome::AddedToRow;
+    m_connection.transaction([&] {
+        m_connection.lockForWriting(tables.stock);
+        QSqlQuery add = m_connection.run(
+            QStringLiteral("update %1 set jian = coalesce(jian, 0) + ?, number = coalesce(number, 0) + ? "
+                           "where %2 = (select min(%2) from %1 where %3)")
+                .arg(name, rowid, where),
+            QVariantList{pieces, quantity} + keyValues);
+        if (add.numRowsAffected() > 0)
+            return;
+        outcome = Outcome::NewRow;
+        m_connection.run(
+            QStringLiteral("insert into %1 (f_name, pname, color, scale, jian, number, b1, b2) "
+                           "values (?, ?, ?, ?, ?, ?, ?, ?)")
+                .arg(name),
+            {stored(table, QStringLiteral("f_name"), receipt.supplier.trimmed()),
+             stored(table, QStringLiteral("pname"), receipt.item.trimmed()),
+             stored(table, QStringLiteral("color"), receipt.colour.trimmed()),
+             stored(table, QStringLiteral("scale"), receipt.specification.trimmed()), pieces, quantity,
+             stored(table, QStringLiteral("b1"), receipt.width.trimmed()),
+             stored(table, QStringLiteral("b2"), receipt.unit.trimmed())});
+    });
+    return outcome;
+}
+
+} // namespace stock

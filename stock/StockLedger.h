@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+namespace db { class Connection; }
+
+namespace stock {
+
+// The two material families that have an inspection table and a stock table.
+enum class Family { ColourFabric, AuxiliaryMaterial };
+
+struct FamilyTables {
+    QString inspection;
+    QString stock;
+    // Auxiliary material keeps one stock row per supplier; colour fabric one
+    // row per item whoever supplied it.
+    bool supplierInKey;
+};
+
+const FamilyTables &tablesOf(Family family);
+
+// What was received and accepted, as the entry panel holds it: texts.
+struct Receipt {
+    QString supplier;
+    QString item;
+    QString colour;
+    QString specification;
+    QString width;
+    QString unit;
+    QString pieces;
+    QString quantity;
+};
+
+// Stock intake: adds an accepted receipt to its family's stock row, or
+// creates that row. The sum is made by the database inside one transaction
+// that keeps other workstations from writing the stock table meanwhile, so two
+// intakes of the same item at the same moment both count and leave one row.
+class StockLedger {
+public:
+    enum class Outcome { AddedToRow, NewRow };
+
+    explicit StockLedger(db::Connection &connection) : m_connection(connection) {}
+
+    // Raises an AppError, writing nothing, when the pieces or the quantity is
+    // not a number. An empty pieces or quantity column of the stock row counts
+    // as 0. When several rows hold the item, the first in stored order takes
+    // the receipt, so that the family's total grows by exactly what came in.
+    Outcome intake(Family family, const Receipt &receipt);
+
+private:
+    db::Connection &m_connection;
+};
+
+} // namespace stock

@@ -1,0 +1,219 @@
+#include "ScriptedDialogs.h"
+#include "TestDatabase.h"
+
+#include "shell/OperatorAccounts.h"
+#include "shell/PasswordHash.h"
+#include "shell/TXiuGaiF.h"
+#include "shell/TZhuCheF.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace shell;
+
+namespace {
+
+void type(QWidget *window, const QString &name, const QString &text)
+{
+    if (auto *combo = window->findChild<QComboBox *>(name))
+        combo->setEditText(text);
+    else
+        window->findChild<QLineEdit *>(name)->setText(text);
+}
+
+void click(QWidget *window, const QString &name)
+{
+    window->findChild<QPushButton *>(name)->click();
+}
+
+} // namespace
+
+// Registering, deregistering and changing operator accounts through their
+// windows, beside the two document counters that share the table.
+class AccountsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_db.reset();
+        m_dialogs.clear();
+        m_db.scalar(QStringLiteral("insert into inc (id, linid, sa) values ('张三', 'Abc', 'sa')"));
+    }
+
+    void registration_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");   // the id of the new row, or none
+        QTest::newRow("new account trimmed") << " 李四 " << "pw" << "pw" << "注册成功！" << "李四";
+        QTest::newRow("duplicate with blanks") << "  张三 " << "pw" << "pw" << "操作员帐号重复！" << "";
+        QTest::newRow("names are case-sensitive") << "abc" << "x" << "x" << "注册成功！" << "abc";
+        QTest::newRow("passwords differ") << "李四" << "pw" << "pw " << "密码和确认密码不相符！" << "";
+        QTest::newRow("empty account") << "" << "" << "" << "注册成功！" << "";
+    }
+    void registration()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, password);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        if (QTest::currentDataTag() == QLatin1String("names are case-sensitive"))
+            m_db.scalar(QStringLiteral("insert into inc (id, linid, sa) values ('ABC', 'x', 'sa')"));
+        const QVariant before = m_db.scalar(QStringLiteral("select count(*) from inc"));
+        TZhuCheF window(m_db.connection());
+        window.show();
+        type(&window, QStringLiteral("ComboBox1"), account);
+        type(&window, QStringLiteral("Edit1"), password);
+        type(&window, QStringLiteral("Edit2"), confirmation);
+        click(&window, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{message});
+        const bool added = message == QStringLiteral("注册成功！");
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc")).toInt(), before.toInt() + (added ? 1 : 0));
+        if (added) {
+            const QString hash = m_db.scalar(QStringLiteral("select linid from inc where id = ?"), {stored}).toString();
+            QVERIFY(PasswordHash::isHash(hash));
+            QVERIFY(PasswordHash::matches(hash, password));
+            QCOMPARE(window.accountList()->findText(stored) >= 0, true);
+            QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), password);
+        }
+    }
+
+    void theCounterIdsAreNoAccounts_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::newRow("1") << "1";
+        QTest::newRow("2 with blanks") << " 2 ";
+    }
+    void theCounterIdsAreNoAccounts()
+    {
+        QFETCH(QString, account);
+        TZhuCheF window(m_db.connection());
+        window.show();
+        QCOMPARE(window.accountList()->count(), 1);
+        type(&window, QStringLiteral("ComboBox1"), account);
+        type(&window, QStringLiteral("Edit1"), QStringLiteral("pw"));
+        type(&window, QStringLiteral("Edit2"), QStringLiteral("pw"));
+        click(&window, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown[0].icon, QMessageBox::Critical);
+        QVERIFY(m_dialogs.last().contains(account.trimmed()));
+        m_dialogs.clear();
+        m_dialogs.answer({true});
+        click(&window, QStringLiteral("SpeedButton2"));
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc where id in ('1', '2')")).toInt(), 2);
+        QCOMPARE(m_db.scalar(QStringLiteral("select linid from inc where id = '1'")).toString(), QStringLiteral("1"));
+    }
+
+    void deregistering()
+    {
+        TZhuCheF window(m_db.connection());
+        window.show();
+        type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
+        click(&window, QStringLiteral("SpeedButton2"));
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("确认注销此操作员帐号吗？"));
+        QCOMPARE(m_dialogs.shown[0].icon, QMessageBox::Information);
+        QCOMPARE(OperatorAccounts(m_db.connection()).accounts(), QStringList{QStringLiteral("张三")});
+
+        m_dialogs.clear();
+        m_dialogs.answer({true});
+        type(&window, QStringLiteral("ComboBox1"), QStringLiteral("没有此人"));
+        click(&window, QStringLiteral("SpeedButton2"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
+        QCOMPARE(OperatorAccounts(m_db.connection()).accounts(), QStringList{QStringLiteral("张三")});
+
+        m_dialogs.clear();
+        m_dialogs.answer({true});
+        type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
+        click(&window, QStringLiteral("SpeedButton2"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
+        QVERIFY(OperatorAccounts(m_db.connection()).accounts().isEmpty());
+        QCOMPARE(window.accountList()->count(), 0);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc")).toInt(), 2);
+    }
+
+    void passwordChange_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("changed") << "张三" << "Abc" << "new " << "new " << "密码修改成功！";
+        QTest::newRow("wrong current password") << "张三" << "abc" << "new" << "new" << "你输入的密码不正确！";
+        QTest::newRow("current password untrimmed") << "张三" << "Abc " << "new" << "new" << "你输入的密码不正确！";
+        QTest::newRow("account without a row") << "赵六" << "" << "new" << "new" << "你输入的密码不正确！";
+        QTest::newRow("a counter has no password") << "1" << "1" << "new" << "new" << "你输入的密码不正确！";
+        QTest::newRow("confirmation differs") << "张三" << "Abc" << "new" << "New" << "密码和确认密码不相符！";
+    }
+    void passwordChange()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, current);
+        QFETCH(QString, password);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, message);
+        TXiuGaiF window(m_db.connection());
+        window.show();
+        type(&window, QStringLiteral("ComboBox1"), account);
+        type(&window, QStringLiteral("Edit3"), current);
+        type(&window, QStringLiteral("Edit1"), password);
+        type(&window, QStringLiteral("Edit2"), confirmation);
+        click(&window, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{message});
+        OperatorAccounts accounts(m_db.connection());
+        const bool changed = message == QStringLiteral("密码修改成功！");
+        QCOMPARE(accounts.signIn(QStringLiteral("张三"), QStringLiteral("Abc")), !changed);
+        if (changed) {
+            QVERIFY(accounts.signIn(QStringLiteral("张三"), password.trimmed()));
+            QVERIFY(!accounts.signIn(QStringLiteral("张三"), password));
+        }
+        QCOMPARE(m_db.scalar(QStringLiteral("select linid from inc where id = '1'")).toString(), QStringLiteral("1"));
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc")).toInt(), 3);
+    }
+
+    void aTrailingBlankIsKeptAtRegistrationAndDroppedByAChange()
+    {
+        OperatorAccounts accounts(m_db.connection());
+        QCOMPARE(accounts.registerAccount(QStringLiteral("李四"), QStringLiteral("pw "), QStringLiteral("pw ")),
+                 OperatorAccounts::Outcome::Done);
+        QVERIFY(accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw ")));
+        QVERIFY(!accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw")));
+        QCOMPARE(accounts.changePassword(QStringLiteral("李四"), QStringLiteral("pw "), QStringLiteral("pw "),
+                                         QStringLiteral("pw ")),
+                 OperatorAccounts::Outcome::Done);
+        QVERIFY(accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw")));
+        QVERIFY(!accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw ")));
+    }
+
+    void enterWalksTheChainAndRunsTheCommand()
+    {
+        TXiuGaiF window(m_db.connection());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.accountList()->currentText(), QStringLiteral("张三"));
+        window.accountList()->lineEdit()->setFocus();
+        QStringList order;
+        for (const char *text : {"", "Abc", "n", "n"}) {
+            QWidget *focused = QApplication::focusWidget();
+            order << (focused == window.accountList()->lineEdit() ? QStringLiteral("ComboBox1") : focused->objectName());
+            QTest::keyClicks(focused, QString::fromLatin1(text));
+            QTest::keyClick(focused, Qt::Key_Return);
+        }
+        QCOMPARE(order, (QStringList{QStringLiteral("ComboBox1"), QStringLiteral("Edit3"), QStringLiteral("Edit1"),
+                                     QStringLiteral("Edit2")}));
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("密码修改成功！")});
+    }
+
+private:
+    TestDatabase m_db;
+    ScriptedDialogs m_dialogs;
+};
+
+QTEST_MAIN(AccountsTest)
+#include "tst_accounts.moc"
