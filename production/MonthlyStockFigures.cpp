@@ -32,12 +32,16 @@ QHash<QString, Sums> sumsByItem(db::Connection &connection, const QString &table
 {
     db::Query query(connection);
     query.add(QStringLiteral("select pname, %1, scale, color,").arg(widthColumn));
-    query.add(QStringLiteral("sum(case when date < :Q5 then %1 end), sum(case when date >= :Q5 then %1 end)").arg(quantity));
-    query.add(QStringLiteral("from %1 where date < :Q6").arg(table));
+    query.add(QStringLiteral("sum(case when date < :Q5 then %1 end),").arg(quantity));
+    query.add(QStringLiteral("sum(case when date >= :Q5 and date < :Q6 then %1 end)").arg(quantity));
+    query.add(QStringLiteral("from %1 where date < :Q7").arg(table));
     query.add(QStringLiteral("group by pname, %1, scale, color").arg(widthColumn));
+    // Records of the whole end date count, whatever their time of day; a
+    // start after the end still counts everything before the start.
+    const QDate afterEnd = to.addDays(1);
     query.setParam(QStringLiteral("Q5"), from);
-    // Records of the whole end date count, whatever their time of day.
-    query.setParam(QStringLiteral("Q6"), to.addDays(1));
+    query.setParam(QStringLiteral("Q6"), afterEnd);
+    query.setParam(QStringLiteral("Q7"), qMax(from, afterEnd));
     query.open();
     QHash<QString, Sums> sums;
     while (query.next()) {

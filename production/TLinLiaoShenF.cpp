@@ -145,6 +145,7 @@ TLinLiaoShenF::TLinLiaoShenF(db::Connection &connection, QWidget *parent)
                          QStringLiteral("linliaoshen"), parent),
       m_lists(std::make_unique<RequisitionLists>(connection))
 {
+    setEntryCaption(QStringLiteral("领料单信息："));
     const TabDeclaration tabs[] = {
         {MaterialFamily::colourFabric(),
          {"SpeedButton4", "SpeedButton5", "SpeedButton6", "SpeedButton2", "SpeedButton7"},

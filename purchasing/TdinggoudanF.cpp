@@ -26,6 +26,8 @@ reference::ModuleDeclaration windowDeclaration()
     d.windowClass = QStringLiteral("TdinggoudanF");
     d.caption = QStringLiteral("订购单管理");
     d.table = QStringLiteral("procureform");
+    d.entryCaption = QStringLiteral("订购单信息：");
+    d.searchCaption = QStringLiteral("查找设定");
     d.fields = {
         {QStringLiteral("厂商名称："), QStringLiteral("ComboBox5"), QStringLiteral("f_name"), FieldKind::Choice, true,
          QStringLiteral("select distinct name from factory")},
@@ -89,6 +91,8 @@ TdinggoudanF::TdinggoudanF(db::Connection &connection, QWidget *parent)
     entryPanel()->setChainEnd([this] { shell::runCommand([this] { SpeedButton4Click(); }); });
     entryPanel()->setEnterHandler(QStringLiteral("Edit4"), [this] { return computeTotal(); });
     addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { SpeedButton3Click(); });
+    // Fourteen grid columns: room for most of them and a screenful of lines.
+    resize(size().expandedTo(QSize(980, 640)));
 }
 
 void TdinggoudanF::SpeedButton4Click()

@@ -81,6 +81,8 @@ struct ModuleDeclaration {
     QString caption;
     QString table;
     QVector<EntryField> fields;             // in the order Enter walks through them
+    QString entryCaption;                   // the entry panel's group box title; empty: a plain panel
+    QString searchCaption;                  // the search row's group box title; empty: a plain panel
     QVector<db::GridColumn> grid;
     QString searchChooser = QStringLiteral("ComboBox2");
     QString searchValues = QStringLiteral("ComboBox1");
@@ -91,6 +93,7 @@ struct ModuleDeclaration {
     CommandNames commands;
 
     bool opensTable = true;                 // false: the grid stays empty until 刷新, 查询 or Add
+    bool deleteNeedsOpenTable = false;      // true: Delete before the table is opened is an error, not "nothing to delete"
     bool fixedSize = false;
     bool enterInLastFieldAdds = false;      // false: it moves the focus to the Add button
     bool focusKeyAfterAdd = true;

@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QDateEdit>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -42,6 +43,19 @@ QFrame *panel(const QString &name)
 
 } // namespace
 
+QWidget *framedPanel(QFrame *panel, const QString &caption, const QString &name)
+{
+    if (caption.isEmpty())
+        return panel;
+    auto *group = new QGroupBox(caption);
+    group->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    auto *layout = new QVBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    return group;
+}
+
 ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent)
     : ModuleWindow(connection, declaration, nullptr, parent)
 {
@@ -68,9 +82,9 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     if (m_ownsEntry)
-        layout->addWidget(m_entry);
+        layout->addWidget(framedPanel(m_entry, declaration.entryCaption, QStringLiteral("GroupBox1")));
     layout->addWidget(m_commandRow);
-    layout->addWidget(m_searchRow);
+    layout->addWidget(framedPanel(m_searchRow, declaration.searchCaption, QStringLiteral("GroupBox2")));
     layout->addWidget(m_grid, 1);
 
     buildCommandRow();
@@ -189,6 +203,15 @@ void ModuleWindow::showDateRange(bool shown)
         m_rangeFromLabel->setVisible(shown);
 }
 
+void sizeColumns(QTableView *grid, const QVector<db::GridColumn> &columns)
+{
+    // A character of a display width is as wide as a digit; the average
+    // character of a Chinese font is a full-width one and twice as wide.
+    const int charWidth = grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < columns.size(); ++c)
+        grid->setColumnWidth(c, columns[c].width * charWidth + 12);
+}
+
 void ModuleWindow::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
@@ -199,9 +222,7 @@ void ModuleWindow::buildGrid()
                             | QAbstractItemView::AnyKeyPressed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
     m_grid->verticalHeader()->setFixedWidth(18);
-    const int charWidth = m_grid->fontMetrics().averageCharWidth();
-    for (int c = 0; c < m_declaration.grid.size(); ++c)
-        m_grid->setColumnWidth(c, m_declaration.grid[c].width * charWidth + 12);
+    sizeColumns(m_grid, m_declaration.grid);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::clicked, this,
             [this](const QModelIndex &index) { runCommand([this, index] { pickRow(index.row()); }); });
@@ -392,7 +413,8 @@ void ModuleWindow::deleteRow()
     const ModuleMessages &m = m_declaration.messages;
     if (!DialogService::question(m.deleteQuestion))
         return;
-    if (!m_table.isOpen() || m_table.rowCount() == 0) {
+    const bool closed = !m_table.isOpen() && !m_declaration.deleteNeedsOpenTable;
+    if (closed || m_table.rowCount() == 0) {
         DialogService::message(m.nothingToDelete);
         return;
     }

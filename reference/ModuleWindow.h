@@ -26,6 +26,11 @@ class HoverHighlight;
 // A window's close: post stores what was typed into its grid, under the
 // general error handler; when it fails the window stays open.
 void closeAfterPosting(QCloseEvent *event, const std::function<void()> &post);
+// Sets each grid column to its display width in characters.
+void sizeColumns(QTableView *grid, const QVector<db::GridColumn> &columns);
+// The panel framed in a group box of that title and name; the panel itself
+// when the title is empty.
+QWidget *framedPanel(QFrame *panel, const QString &caption, const QString &name);
 
 // The window every module follows: an entry panel at the top, a row of
 // command buttons, a search row and a grid over the window's table. The

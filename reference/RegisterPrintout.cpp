@@ -25,6 +25,17 @@ Band pageHeader(const QString &title, qreal width)
                 }};
 }
 
+// A long address or remark prints smaller rather than cut off at its rule.
+Band detail(const report::RuledTable &table)
+{
+    Band band = table.detail(6);
+    for (Element &element : band.elements) {
+        if (element.kind == Element::Kind::Field)
+            element = element.shrunkToFit();
+    }
+    return band;
+}
+
 } // namespace
 
 report::ReportDefinition registerPrintout(const QString &name, const QString &title,
@@ -38,7 +49,7 @@ report::ReportDefinition registerPrintout(const QString &name, const QString &ti
     definition.baseFont = {QStringLiteral("宋体"), 9};
     definition.pageHeader = pageHeader(title, table.width());
     definition.columnHeader = table.columnHeader(8);
-    definition.detail = table.detail(6);
+    definition.detail = detail(table);
     return definition;
 }
 

@@ -48,6 +48,7 @@ ModuleDeclaration windowDeclaration()
     c.remove = QStringLiteral("SpeedButton6");
     c.exit = QStringLiteral("SpeedButton7");
     d.opensTable = false;
+    d.deleteNeedsOpenTable = true;
     d.enterInLastFieldAdds = true;
     d.focusKeyAfterAdd = false;
     d.hoverButtons = {c.add, c.modify, c.remove, c.exit, c.refresh, c.search, QStringLiteral("SpeedButton3")};

@@ -43,6 +43,14 @@ void TabbedModuleWindow::addPage(ModuleWindow *page, const QString &caption)
     resize(sizeHint().expandedTo(size()));
 }
 
+void TabbedModuleWindow::setEntryCaption(const QString &caption)
+{
+    auto *box = static_cast<QBoxLayout *>(layout());
+    const int at = box->indexOf(m_entry);
+    box->removeWidget(m_entry);
+    box->insertWidget(at, framedPanel(m_entry, caption, QStringLiteral("GroupBox1")));
+}
+
 void TabbedModuleWindow::prepare()
 {
     m_entry->fillLists(m_connection);

@@ -30,6 +30,8 @@ public:
     QTabWidget *tabs() const { return m_tabs; }
     ModuleWindow *page(int index) const { return m_pages.value(index); }
     void addPage(ModuleWindow *page, const QString &caption);
+    // Frames the entry panel in a group box "GroupBox1" of that title.
+    void setEntryCaption(const QString &caption);
 
 protected:
     // What the window does when it is shown the first time: fills its lists.

@@ -16,4 +16,12 @@ struct Column {
     QString mask;
 };
 
+// A title over neighbouring columns of a ruled table: it stands in the upper
+// half of the column header, ruled off from their own titles below it.
+struct SpanningTitle {
+    QString title;
+    int firstColumn = 0;
+    int columnCount = 0;
+};
+
 }

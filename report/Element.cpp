@@ -108,6 +108,11 @@ Element Element::clipped() const
     return changed(*this, [](Element &e) { e.clip = true; });
 }
 
+Element Element::shrunkToFit() const
+{
+    return changed(*this, [](Element &e) { e.shrink = true; });
+}
+
 Element Element::bordered() const
 {
     return changed(*this, [](Element &e) { e.border = true; });

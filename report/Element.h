@@ -26,8 +26,11 @@ struct Element {
     FontSpec font;
     Align align = Align::Left;
     bool clip = false;      // cut text at its box instead of letting it run over
+    bool shrink = false;    // print text too wide for its box smaller, down to MinimumShrink of its size
     bool border = false;    // outline the box: a boxed cell
     qreal lineWidth = 0.2;  // mm, of rules, frames and borders
+
+    static constexpr qreal MinimumShrink = 0.7;
 
     static Element label(const QRectF &rect, const QString &text);
     static Element cell(const QRectF &rect, const QString &text);
@@ -47,6 +50,7 @@ struct Element {
     Element aligned(Align alignment) const;
     Element masked(const QString &displayMask) const;
     Element clipped() const;
+    Element shrunkToFit() const;
     Element bordered() const;
     Element thick(qreal millimetres) const;
 };

@@ -9,9 +9,6 @@ namespace report {
 namespace {
 
 constexpr qreal millimetresPerInch = 25.4;
-// Keeps left- and right-aligned text off the rules that bound its box.
-constexpr qreal textPadding = 0.6;
-
 int alignmentFlags(Align align)
 {
     switch (align) {
@@ -58,7 +55,7 @@ void PagePainter::paintText(const PlacedItem &item)
     m_painter.setPen(Qt::black);
     m_painter.setFont(item.font);
     const int flags = alignmentFlags(item.align) | Qt::AlignVCenter | (item.clip ? 0 : Qt::TextDontClip);
-    const QRectF box = item.rect.adjusted(textPadding, 0, -textPadding, 0);
+    const QRectF box = item.rect.adjusted(TextPadding, 0, -TextPadding, 0);
     m_painter.drawText(toDevice(box), flags, item.text);
 }
 

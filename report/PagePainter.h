@@ -13,6 +13,9 @@ namespace report {
 // top-left corner, turning millimetres into the device's own units.
 class PagePainter {
 public:
+    // Keeps left- and right-aligned text off the rules that bound its box.
+    static constexpr qreal TextPadding = 0.6; // mm on each side
+
     explicit PagePainter(QPainter &painter);
 
     void paint(const Page &page);

@@ -1,6 +1,9 @@
 #include "report/ReportEngine.h"
 
 #include "report/DisplayMask.h"
+#include "report/PagePainter.h"
+
+#include <QImage>
 
 namespace report {
 
@@ -189,7 +192,9 @@ void ReportEngine::place(const Band &band, qreal top, int row, int groupLevel)
         default:
             if (element.border)
                 items.append(PlacedItem::frame(rect, element.lineWidth));
-            items.append(PlacedItem::textItem(rect, textOf(element, row, groupLevel), fontOf(element),
+            const QString text = textOf(element, row, groupLevel);
+            items.append(PlacedItem::textItem(rect, text, element.shrink ? fittedFont(element, text, rect.width())
+                                                                         : fontOf(element),
                                               element.align, element.clip));
             break;
         }
@@ -212,6 +217,34 @@ QString ReportEngine::textOf(const Element &element, int row, int groupLevel) co
     default:
         return element.text;
     }
+}
+
+QFont ReportEngine::fittedFont(const Element &element, const QString &text, qreal width)
+{
+    const QFont &font = fontOf(element);
+    if (text.isEmpty())
+        return font;
+    // Measured at ten dots to the millimetre; unhinted outlines scale exactly.
+    static const QImage measure = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        image.setDotsPerMeterX(10000);
+        image.setDotsPerMeterY(10000);
+        return image;
+    }();
+    // Blanks that pad a fixed-width text show nothing and may be cut.
+    QString shown = text;
+    while (shown.endsWith(QLatin1Char(' ')))
+        shown.chop(1);
+    auto metrics = m_metrics.find(&element);
+    if (metrics == m_metrics.end())
+        metrics = m_metrics.emplace(&element, QFontMetricsF(font, &measure)).first;
+    const qreal needed = metrics->second.horizontalAdvance(shown) / 10;
+    const qreal room = width - 2 * PagePainter::TextPadding;
+    if (needed <= room)
+        return font;
+    QFont smaller = font;
+    smaller.setPointSizeF(font.pointSizeF() * qMax(room / needed, Element::MinimumShrink));
+    return smaller;
 }
 
 const QFont &ReportEngine::fontOf(const Element &element)

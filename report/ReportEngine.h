@@ -7,8 +7,11 @@
 
 #include <QDate>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QList>
+
+#include <unordered_map>
 
 namespace report {
 
@@ -41,12 +44,14 @@ private:
     void place(const Band &band, qreal top, int row, int groupLevel);
     QString textOf(const Element &element, int row, int groupLevel) const;
     const QFont &fontOf(const Element &element);
+    QFont fittedFont(const Element &element, const QString &text, qreal width);
 
     const ReportDefinition &m_definition;
     const DataSource &m_source;
     QDate m_printDate;
     Totals m_totals;
     QHash<const Element *, QFont> m_fonts;
+    std::unordered_map<const Element *, QFontMetricsF> m_metrics;
     QList<Page> m_pages;
     qreal m_y = 0;
     int m_pageFirstRow = -1;

@@ -9,8 +9,8 @@ namespace report {
 
 // The grid most printouts are: a column header of centred titles and a detail
 // of one ruled line per row, columns side by side from the band's left edge
-// with vertical rules between them. The bands are plain data, so a printout
-// can add elements to them, such as a title spanning sub-columns.
+// with vertical rules between them. A title may span neighbouring columns.
+// The bands are plain data, so a printout can add elements to them.
 class RuledTable {
 public:
     explicit RuledTable(const QList<Column> &columns);
@@ -20,10 +20,13 @@ public:
     qreal left(int column) const;
 
     Band columnHeader(qreal height) const;
+    // A column header whose spanning titles share the upper half with the
+    // titles of the columns outside them, which take the full height.
+    Band columnHeader(qreal height, const QList<SpanningTitle> &spans) const;
     Band detail(qreal height) const;
 
 private:
-    Band ruledBand(qreal height) const;
+    Band ruledBand(qreal height, const QList<SpanningTitle> &spans = {}) const;
 
     QList<Column> m_columns;
 };

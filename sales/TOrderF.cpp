@@ -16,6 +16,8 @@ ModuleDeclaration windowDeclaration()
     d.windowClass = QStringLiteral("TOrderF");
     d.caption = QStringLiteral("客戶訂單管理");
     d.table = QStringLiteral("indent");
+    d.entryCaption = QStringLiteral("订单信息：");
+    d.searchCaption = QStringLiteral("查找设定");
     // In the order Enter walks through them; Enter in 备注 adds the row.
     d.fields = {
         {QStringLiteral("客户名称："), QStringLiteral("ComboBox5"), QStringLiteral("c_id"), FieldKind::Choice, true,

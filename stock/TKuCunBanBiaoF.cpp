@@ -79,6 +79,8 @@ TKuCunBanBiaoF::TKuCunBanBiaoF(db::Connection &connection, QWidget *parent)
     controls->addWidget(m_exit);
 
     m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    // The header row stays empty until the first 查询 writes its texts.
+    m_grid->setHorizontalHeaderLabels(QStringList(m_grid->columnCount(), QString()));
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
     m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().averageCharWidth() * 12);
     m_grid->setColumnWidth(0, m_grid->fontMetrics().averageCharWidth() * 24);

@@ -223,9 +223,7 @@ void TKuCunChaF::chooseFamily(Family family)
     m_family = family;
     table(family).open();
     m_grid->setModel(model());
-    const int charWidth = m_grid->fontMetrics().averageCharWidth();
-    for (int c = 0; c < gridColumns().size(); ++c)
-        m_grid->setColumnWidth(c, gridColumns()[c].width * charWidth + 12);
+    reference::sizeColumns(m_grid, gridColumns());
     showTable(0);
     fill(m_name, m_inquiry.itemNames(family));
 }

@@ -162,9 +162,12 @@ TStuffCheckF::TStuffCheckF(db::Connection &connection, QWidget *parent)
                          tablesOf(Family::ColourFabric).inspection, parent),
       m_lookups(connection)
 {
+    setEntryCaption(QStringLiteral("验收单填写："));
     addPage(new StuffCheckPage(*this, Family::ColourFabric), namesOf(Family::ColourFabric).caption);
     addPage(new StuffCheckPage(*this, Family::AuxiliaryMaterial), namesOf(Family::AuxiliaryMaterial).caption);
     wireLookups();
+    // Room for all thirteen grid columns, 订购数量 typed into the last one.
+    resize(size().expandedTo(QSize(1040, 640)));
 }
 
 StuffCheckPage *TStuffCheckF::colourFabric() const

@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 
 #include "db/AppError.h"
+#include "db/Query.h"
 #include "db/TableDataSet.h"
 #include "production/StockIssue.h"
 #include "production/TLinLiaoShenF.h"
@@ -232,21 +233,77 @@ private Q_SLOTS:
         auto combo = [&](const char *name) {
             return qobject_cast<QComboBox *>(window.entryPanel()->field(QString::fromLatin1(name)));
         };
-        auto items = [](QComboBox *box) {
-            QStringList texts;
-            for (int i = 0; i < box->count(); ++i)
-                texts << box->itemText(i);
-            return texts;
-        };
         type(combo("ComboBox11"), QStringLiteral("幅料"));
-        QCOMPARE(items(combo("ComboBox1")), QStringList{QStringLiteral("拉链")});
+        QCOMPARE(texts(combo("ComboBox1")), QStringList{QStringLiteral("拉链")});
         combo("ComboBox1")->setCurrentIndex(0);
         emit combo("ComboBox1")->textActivated(QStringLiteral("拉链"));
-        QCOMPARE(items(combo("ComboBox4")), QStringList{QStringLiteral("3cm")});
+        QCOMPARE(texts(combo("ComboBox4")), QStringList{QStringLiteral("3cm")});
         type(combo("ComboBox4"), QStringLiteral("3cm"));
-        QCOMPARE(items(combo("ComboBox3")), QStringList{QStringLiteral("5#")});
+        QCOMPARE(texts(combo("ComboBox3")), QStringList{QStringLiteral("5#")});
         type(combo("ComboBox3"), QStringLiteral("5#"));
-        QCOMPARE(items(combo("ComboBox7")), QStringList{QStringLiteral("红")});
+        QCOMPARE(texts(combo("ComboBox7")), QStringList{QStringLiteral("红")});
+    }
+
+    // Lines: A of 尼龙布 today, B of 帆布 today, C of 尼龙布 last month, in
+    // each tab's own table; the other tab's table holds one line D of today.
+    void eachTabSearchesItsOwnLines_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("no method, whatever the dates") << 0 << -1 << "" << QStringList{"A", "B", "C"};
+        QTest::newRow("品名 within the dates") << 0 << 0 << "尼龙布" << QStringList{"A"};
+        QTest::newRow("领料日期") << 0 << 3 << "" << QStringList{"A", "B"};
+        QTest::newRow("副料 tab, 品名") << 1 << 0 << "尼龙布" << QStringList{"A"};
+    }
+    void eachTabSearchesItsOwnLines()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, method);
+        QFETCH(QString, value);
+        QFETCH(QStringList, ids);
+        const QString own = tab == 0 ? QStringLiteral("linliaoshen") : QStringLiteral("linliaoshenfu");
+        const QString other = tab == 0 ? QStringLiteral("linliaoshenfu") : QStringLiteral("linliaoshen");
+        const QDate today = QDate::currentDate();
+        addLine(own, QStringLiteral("A"), QStringLiteral("尼龙布"), today);
+        addLine(own, QStringLiteral("B"), QStringLiteral("帆布"), today);
+        addLine(own, QStringLiteral("C"), QStringLiteral("尼龙布"), today.addMonths(-1));
+        addLine(other, QStringLiteral("D"), QStringLiteral("尼龙布"), today);
+        TLinLiaoShenF window(m_db.connection());
+        window.show();
+        reference::ModuleWindow *page = window.page(tab);
+        const QStringList search = tab == 0 ? QStringList{"SpeedButton1", "ComboBox9", "ComboBox6"}
+                                            : QStringList{"SpeedButton3", "ComboBox13", "ComboBox12"};
+        page->findChild<QComboBox *>(search[1])->setCurrentIndex(method);
+        QComboBox *values = page->findChild<QComboBox *>(search[2]);
+        QCOMPARE(values->isVisibleTo(page), method != 3);
+        if (!value.isEmpty())
+            values->setCurrentIndex(values->findText(value));
+        page->findChild<QAbstractButton *>(search[0])->click();
+        QStringList shown;
+        for (int r = 0; r < page->table().rowCount(); ++r)
+            shown << page->table().value(r, QStringLiteral("id")).toString().trimmed();
+        shown.sort();
+        QCOMPARE(shown, ids);
+    }
+
+    // The entry lists keep the order in which their statements return the
+    // values; the search value lists are sorted.
+    void entryListsKeepTheStatementOrderSearchValuesAreSorted()
+    {
+        for (const char *section : {"仓库", "贴合部", "裁断部"})
+            m_db.connection().run(QStringLiteral("insert into section (section_id, section_name) values (?, ?)"),
+                                  {QString::fromUtf8(section), QString::fromUtf8(section)});
+        for (const char *item : {"尼龙布", "帆布", "棉布"})
+            addLine(QStringLiteral("linliaoshen"), QStringLiteral("A"), QString::fromUtf8(item), QDate::currentDate());
+        TLinLiaoShenF window(m_db.connection());
+        window.show();
+        QCOMPARE(texts(qobject_cast<QComboBox *>(window.entryPanel()->field(QStringLiteral("ComboBox8")))),
+                 db::Query::texts(m_db.connection(), QStringLiteral("select distinct section_name from section")));
+        window.findChild<QComboBox *>(QStringLiteral("ComboBox9"))->setCurrentIndex(0);
+        QCOMPARE(texts(window.findChild<QComboBox *>(QStringLiteral("ComboBox6"))),
+                 (QStringList{QStringLiteral("帆布"), QStringLiteral("棉布"), QStringLiteral("尼龙布")}));
     }
 
     void twoWorkstationsIssuingAtOnceBothCount()
@@ -273,6 +330,19 @@ private Q_SLOTS:
     }
 
 private:
+    void addLine(const QString &table, const QString &id, const QString &pname, const QDate &date)
+    {
+        m_db.connection().run(QStringLiteral("insert into %1 (id, pname, width, scale, color, shinumber, date) "
+                                             "values (?, ?, '44''''', '1.2MM', '黑', 1, ?)").arg(table),
+                              {id, pname, date});
+    }
+    static QStringList texts(const QComboBox *box)
+    {
+        QStringList list;
+        for (int i = 0; i < box->count(); ++i)
+            list << box->itemText(i);
+        return list;
+    }
     void addStock(const QString &table, const QString &supplier, double number)
     {
         m_db.connection().run(

@@ -1,4 +1,5 @@
 #include "report/ReportEngine.h"
+#include "report/RuledTable.h"
 #include "report/TableSource.h"
 
 #include <QTest>
@@ -76,6 +77,9 @@ private slots:
     void innerGroupRestartsWhenOuterChanges();
     void groupHeaderMovesWithItsFirstRow();
     void elementsArePlacedFromMarginAndBand();
+    void spanningTitleStandsOverItsSubColumns();
+    void textTooWideForItsBoxShrinks_data();
+    void textTooWideForItsBoxShrinks();
     void itemFontFollowsBaseFontWithCjkFallback_data();
     void itemFontFollowsBaseFontWithCjkFallback();
 };
@@ -274,6 +278,63 @@ void TestReportEngine::elementsArePlacedFromMarginAndBand()
     }
     QCOMPARE(detail.at(1).text, QStringLiteral("格"));
     QCOMPARE(detail.at(4).lineWidth, 0.5);
+}
+
+void TestReportEngine::spanningTitleStandsOverItsSubColumns()
+{
+    const RuledTable table({{"客户名称", "a", 20}, {"来料不足", "b", 15}, {"原料不足", "c", 15},
+                            {"加工损耗", "d", 15}, {"实际\n码数", "e", 20}});
+    ReportDefinition definition;
+    definition.margins = {5, 5, 5, 5};
+    definition.columnHeader = table.columnHeader(10, {{"损耗状况", 1, 3}});
+
+    const Page page = layOut(definition, ledgerRows(0)).pages().first();
+
+    QCOMPARE(page.findText("损耗状况")->rect, QRectF(25, 5, 45, 5));
+    for (const char *title : {"来料不足", "原料不足", "加工损耗"})
+        QCOMPARE(page.findText(title)->rect.top(), 10.0);
+    QCOMPARE(page.findText("客户名称")->rect, QRectF(5, 5, 20, 10));
+    QCOMPARE(page.findText("实际\n码数")->rect, QRectF(70, 5, 20, 10));
+    QList<QRectF> verticals;
+    QList<QRectF> horizontals;
+    for (const PlacedItem &item : page.items) {
+        if (item.kind == PlacedItem::Kind::Line)
+            (item.rect.width() == 0 ? verticals : horizontals).append(item.rect);
+    }
+    QCOMPARE(verticals, (QList<QRectF>{{5, 5, 0, 10}, {25, 5, 0, 10}, {40, 10, 0, 5}, {55, 10, 0, 5},
+                                       {70, 5, 0, 10}, {90, 5, 0, 10}}));
+    QCOMPARE(horizontals, (QList<QRectF>{{5, 15, 85, 0}, {5, 5, 85, 0}, {25, 10, 45, 0}}));
+}
+
+void TestReportEngine::textTooWideForItsBoxShrinks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shrinks");
+    QTest::addColumn<qreal>("smallest");
+    QTest::addColumn<qreal>("largest");
+
+    // A 9 pt ideograph is 3.175 mm wide; the box is 30 mm, 28.8 mm inside its padding.
+    QTest::newRow("fits") << "晋江华丰鞋材" << true << 9.0 << 9.0;
+    QTest::newRow("a little too wide") << "晋江华丰鞋材有限公司" << true << 8.0 << 8.3;
+    QTest::newRow("far too wide stops shrinking") << "福建省晋江市青阳街一号工业区华丰鞋材有限公司" << true << 6.3 << 6.3;
+    QTest::newRow("padding blanks are not measured") << "晋江华丰鞋材                              " << true << 9.0 << 9.0;
+    QTest::newRow("not asked to shrink") << "晋江华丰鞋材有限公司" << false << 9.0 << 9.0;
+}
+
+void TestReportEngine::textTooWideForItsBoxShrinks()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, shrinks);
+    QFETCH(qreal, smallest);
+    QFETCH(qreal, largest);
+    const Element cell = Element::label({0, 0, 30, 6}, text).clipped();
+    ReportDefinition definition;
+    definition.baseFont = {"宋体", 9};
+    definition.summary = Band{6, {shrinks ? cell.shrunkToFit() : cell}};
+
+    const qreal size = layOut(definition, ledgerRows(0)).pages().first().items.first().font.pointSizeF();
+
+    QVERIFY2(size >= smallest - 0.01 && size <= largest + 0.01, qPrintable(QString::number(size)));
 }
 
 void TestReportEngine::itemFontFollowsBaseFontWithCjkFallback_data()

@@ -38,6 +38,19 @@ QString readBack(const QString &path)
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
+// A page painted on white at 254 dpi: ten pixels to the millimetre.
+QImage painted(const Page &page, const QSize &pixels)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDotsPerMeterX(10000);
+    image.setDotsPerMeterY(10000);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PagePainter(painter).paint(page);
+    painter.end();
+    return image;
+}
+
 }
 
 class TestReportOutput : public QObject {
@@ -51,6 +64,7 @@ private slots:
     void chineseInMissingFamiliesUsesNotoCjk();
     void writePdfReportsAnUnwritablePath();
     void painterMapsMillimetresToDeviceUnits();
+    void twoLineTitlePrintsItsLinesOneUnderTheOther();
     void previewPaintsEveryPageAndOffersPdf();
 
 private:
@@ -146,18 +160,11 @@ void TestReportOutput::writePdfReportsAnUnwritablePath()
 
 void TestReportOutput::painterMapsMillimetresToDeviceUnits()
 {
-    // 254 dpi: ten pixels to the millimetre.
-    QImage image(400, 400, QImage::Format_RGB32);
-    image.setDotsPerMeterX(10000);
-    image.setDotsPerMeterY(10000);
-    image.fill(Qt::white);
     Page page;
     page.items = {PlacedItem::line({5, 10, 25, 0}, 0.5), PlacedItem::frame({20, 20, 10, 8}, 0.3),
                   PlacedItem::textItem({0, 30, 40, 10}, "盈丰", FontSpec{{}, 12}.toQFont(), Align::Right, false)};
 
-    QPainter painter(&image);
-    PagePainter(painter).paint(page);
-    painter.end();
+    const QImage image = painted(page, {400, 400});
 
     const auto isInk = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
     QVERIFY(isInk(100, 100) && isInk(100, 102) && !isInk(100, 106) && !isInk(40, 100));
@@ -170,6 +177,26 @@ void TestReportOutput::painterMapsMillimetresToDeviceUnits()
         }
     }
     QVERIFY2(leftmostInk > 250 && leftmostInk < 390, qPrintable(QString::number(leftmostInk)));
+}
+
+void TestReportOutput::twoLineTitlePrintsItsLinesOneUnderTheOther()
+{
+    // A 12 pt character is about 4.2 mm, 42 pixels.
+    Page page;
+    page.items = {PlacedItem::textItem({0, 0, 40, 20}, "定购\n数量", FontSpec{{}, 12}.toQFont(), Align::Center, true)};
+
+    const QImage image = painted(page, {400, 200});
+
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY2(ink.width() > 60 && ink.width() < 110, qPrintable(QString::number(ink.width())));
+    QVERIFY2(ink.height() > 75 && ink.bottom() < 200, qPrintable(QString::number(ink.height())));
+    QVERIFY2(qAbs(ink.center().x() - 200) < 10, qPrintable(QString::number(ink.center().x())));
 }
 
 void TestReportOutput::previewPaintsEveryPageAndOffersPdf()

@@ -124,6 +124,43 @@ private Q_SLOTS:
         QVERIFY(m_dialogs.shown.isEmpty());
     }
 
+    void theBuiltWindowsOpenFromTheirItems_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("departments") << "N1" << "TSectionForm" << "部门基本资料维护";
+        QTest::newRow("colours") << "N3" << "TColorF" << "颜色基本资料维护";
+        QTest::newRow("payment methods") << "N7" << "TPaywayF" << "付款方式基本资料维护";
+        QTest::newRow("customers") << "N16" << "TCustomerF" << "客户基本资料维护";
+        QTest::newRow("customer orders") << "N18" << "TOrderF" << "客戶訂單管理";
+        QTest::newRow("suppliers") << "N25" << "TFactoryF" << "厂商基本资料维护";
+        QTest::newRow("purchase orders") << "N27" << "TdinggoudanF" << "订购单管理";
+        QTest::newRow("inspection") << "N39" << "TStuffCheckF" << "材料验收";
+        QTest::newRow("monthly stock") << "N46" << "TKuCunBanBiaoF" << "库存月报表";
+        QTest::newRow("stock inquiry") << "N47" << "TKuCunChaF" << "现有库存查询";
+        QTest::newRow("requisition approval") << "N52" << "TLinLiaoShenF" << "领料单审核";
+        QTest::newRow("operators") << "N72" << "TZhuCheF" << "注册/注销操作员";
+        QTest::newRow("password") << "N73" << "TXiuGaiF" << "密码修改";
+    }
+    void theBuiltWindowsOpenFromTheirItems()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, windowClass);
+        QFETCH(QString, caption);
+        auto *area = m_main->findChild<QMdiArea *>();
+        m_main->command(item)->trigger();
+        QWidget *first = m_main->latestWindow(windowClass);
+        QVERIFY(first);
+        QCOMPARE(first->objectName(), windowClass.mid(1));
+        QCOMPARE(first->windowTitle(), caption);
+        m_main->command(item)->trigger();
+        QWidget *second = m_main->latestWindow(windowClass);
+        QVERIFY(second && second != first);
+        QCOMPARE(area->subWindowList().size(), 2);
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
     void ctrlIOpensTheExchangeRates()
     {
         QSignalSpy rates(m_main->command(QStringLiteral("N6")), &QAction::triggered);

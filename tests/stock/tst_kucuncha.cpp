@@ -17,6 +17,7 @@ using stock::TKuCunChaF;
 namespace {
 
 constexpr int NameColumn = 0;
+constexpr int QuantityColumn = 4;
 constexpr int PriceColumn = 6;
 constexpr int MoneyColumn = 7;
 
@@ -127,6 +128,28 @@ private Q_SLOTS:
         QTest::keyClick(m_window->grid(), Qt::Key_Return);
         QVERIFY2(m_dialogs.last().contains(QStringLiteral("单价")), qPrintable(m_dialogs.last()));
         QVERIFY(m_db.scalar(QStringLiteral("select money from yousekucun where scale = '80g'")).isNull());
+    }
+
+    void closingStoresWhatWasTypedOrStaysOpen_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("a number is stored") << "75" << true << 75.0;
+        QTest::newRow("no number keeps the window open") << "七十五" << false << 100.0;
+    }
+    void closingStoresWhatWasTypedOrStaysOpen()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(bool, closed);
+        QFETCH(double, stored);
+        choose("RadioButton1");
+        QAbstractItemModel *model = m_window->grid()->model();
+        model->setData(model->index(rowOf("80g"), QuantityColumn), quantity, Qt::EditRole);
+        QCOMPARE(m_window->close(), closed);
+        QCOMPARE(m_window->isVisible(), !closed);
+        QCOMPARE(m_dialogs.shown.size(), closed ? 0 : 1);
+        QCOMPARE(m_db.scalar(QStringLiteral("select number from yousekucun where scale = '80g'")).toDouble(), stored);
     }
 
     void deleteAsksWithNoAsTheDefault_data()

@@ -76,6 +76,16 @@ private Q_SLOTS:
         QCOMPARE(figures(rows[0]), expected);
     }
 
+    void aStartAfterTheEndStillCountsEverythingBeforeTheStart()
+    {
+        addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
+        move(MaterialFamily::colourFabric(), true, QStringLiteral("黑"), QStringLiteral("2024-02-10"), 100);
+        move(MaterialFamily::colourFabric(), true, QStringLiteral("黑"), QStringLiteral("2024-03-10"), 50);
+        move(MaterialFamily::colourFabric(), false, QStringLiteral("黑"), QStringLiteral("2024-03-20"), 20);
+        const auto rows = MonthlyStockFigures::compute(m_db.connection(), MaterialFamily::colourFabric(), PeriodEnd, PeriodStart);
+        QCOMPARE(figures(rows.value(0)), (QStringList{"130", "0", "0", "130"}));
+    }
+
     void twoStockRowsOfOneAuxiliaryItemShowTheSameFigures()
     {
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
