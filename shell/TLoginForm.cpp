@@ -1,5 +1,7 @@
 #include "shell/TLoginForm.h"
 
+#include "shell/ProgramPicture.h"
+
 #include "db/AppError.h"
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
@@ -13,8 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -23,28 +23,6 @@ namespace shell {
 namespace {
 
 const QColor SkyBlue(166, 202, 240);
-
-// The installation's picture beside the sign-in fields.
-QPixmap loginPicture()
-{
-    QPixmap picture(120, 150);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0, 0, 0, picture.height());
-    gradient.setColorAt(0, QColor(40, 90, 170));
-    gradient.setColorAt(1, QColor(110, 160, 225));
-    painter.setBrush(gradient);
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(picture.rect().adjusted(2, 2, -2, -2), 10, 10);
-    QFont font = painter.font();
-    font.setPixelSize(30);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("盈\n丰\n达"));
-    return picture;
-}
 
 template <class W>
 W *named(W *widget, const char *name)
@@ -72,7 +50,7 @@ TLoginForm::TLoginForm(db::Connection &connection, QWidget *mainWindow)
     title.setBold(true);
     Label3->setFont(title);
     Image1 = named(new QLabel, "Image1");
-    Image1->setPixmap(loginPicture());
+    Image1->setPixmap(programPicture(QSize(120, 150), QStringLiteral("盈\n丰\n达"), 30));
     Label1 = named(new QLabel(QStringLiteral("操作员帐号:")), "Label1");
     ComboBox1 = named(new QComboBox, "ComboBox1");
     ComboBox1->setEditable(true);

@@ -1,11 +1,13 @@
 #include "db/AppError.h"
 #include "db/SchemaBuilder.h"
 #include "shell/DialogService.h"
+#include "shell/ProgramPicture.h"
 #include "shell/StartupOptions.h"
 #include "shell/TLoginForm.h"
 #include "shell/TMainForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextStream>
@@ -50,6 +52,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
 {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Sans Serif")}, 10));
+    QApplication::setWindowIcon(shell::programIcon());
     std::unique_ptr<shell::TMainForm> mainForm;
     try {
         mainForm = std::make_unique<shell::TMainForm>(options.database);
