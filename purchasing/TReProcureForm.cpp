@@ -27,6 +27,15 @@ report::RuledTable orderTable()
     });
 }
 
+Band columnHeader(const report::RuledTable &table)
+{
+    Band band = table.columnHeader(8);
+    for (Element &e : band.elements)
+        if (e.kind == Element::Kind::Label)
+            e = e.sized(12);
+    return band;
+}
+
 Band pageHeader(const QString &number)
 {
     const qreal right = 130;
@@ -81,7 +90,7 @@ report::ReportDefinition TReProcureForm::definition(const QString &number)
     d.margins = {10, 10, 10, 10};
     d.baseFont = {QStringLiteral("Arial"), 10};
     d.pageHeader = pageHeader(number);
-    d.columnHeader = table.columnHeader(8);
+    d.columnHeader = columnHeader(table);
     d.detail = table.detail(7);
     d.summary = summary();
     return d;

@@ -77,6 +77,7 @@ reference::ModuleDeclaration windowDeclaration()
                       QStringLiteral("SpeedButton4"), QStringLiteral("SpeedButton5"), QStringLiteral("SpeedButton6"),
                       QStringLiteral("SpeedButton7")};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
+    d.refreshAmongCommands = true;
     return d;
 }
 

@@ -97,6 +97,7 @@ struct ModuleDeclaration {
     bool fixedSize = false;
     bool enterInLastFieldAdds = false;      // false: it moves the focus to the Add button
     bool focusKeyAfterAdd = true;
+    bool refreshAmongCommands = false;      // true: 刷新 stands before 退出 in the command row, not in the search row
     QStringList hoverButtons;               // captions that turn red under the mouse
     QVector<Area> hoverResetAreas;          // areas over which all captions turn back
 };

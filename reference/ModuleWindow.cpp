@@ -136,6 +136,8 @@ void ModuleWindow::buildCommandRow()
     addButton(Area::Commands, names.add, QStringLiteral("确定"), [this] { addRow(); });
     addButton(Area::Commands, names.modify, QStringLiteral("修改"), [this] { modifyRow(); });
     addButton(Area::Commands, names.remove, QStringLiteral("删除"), [this] { deleteRow(); });
+    if (m_declaration.refreshAmongCommands)
+        addRefreshButton(Area::Commands);
     addButton(Area::Commands, names.exit, QStringLiteral("退出"), [this] { closeWindow(); });
 }
 
@@ -162,8 +164,14 @@ void ModuleWindow::buildSearchRow()
         m_searchLayout->insertWidget(1, m_values);
     }
     buildDateRange();
-    addButton(Area::Search, m_declaration.commands.refresh, QStringLiteral("刷新"), [this] { refresh(); });
+    if (!m_declaration.refreshAmongCommands)
+        addRefreshButton(Area::Search);
     addButton(Area::Search, m_declaration.commands.search, QStringLiteral("查询"), [this] { search(); });
+}
+
+void ModuleWindow::addRefreshButton(Area area)
+{
+    addButton(area, m_declaration.commands.refresh, QStringLiteral("刷新"), [this] { refresh(); });
 }
 
 void ModuleWindow::buildDateRange()

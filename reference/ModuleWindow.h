@@ -97,6 +97,7 @@ protected:
 private:
     void buildCommandRow();
     void buildSearchRow();
+    void addRefreshButton(Area area);
     void buildDateRange();
     void showDateRange(bool shown);
     void buildGrid();

@@ -37,10 +37,13 @@ QVector<KeyPart> itemKey(const FamilyTables &tables, const Receipt &r)
 }
 
 // The value as the stock row would hold it, so that a long text still finds
-// the row it created.
-QVariant stored(const db::Table &table, const QString &column, const QVariant &value)
+// the row it created. An entry field left empty is an empty text, not a
+// missing value: a missing one would match no row and every intake would add
+// a row of its own.
+QVariant stored(const db::Table &table, const QString &column, const QString &text)
 {
-    return db::ColumnValue::toStored(table.column(column), value);
+    const QString trimmed = text.trimmed();
+    return db::ColumnValue::toStored(table.column(column), trimmed.isNull() ? QStringLiteral("") : trimmed);
 }
 
 } // namespace
@@ -65,7 +68,7 @@ StockLedger::Outcome StockLedger::intake(Family family, const Receipt &receipt)
     QVariantList keyValues;
     for (const KeyPart &part : itemKey(tables, receipt)) {
         conditions << QStringLiteral("%1 = ?").arg(db::SqlDialect::quoted(part.column));
-        keyValues << stored(table, part.column, part.value.trimmed());
+        keyValues << stored(table, part.column, part.value);
     }
     const QString where = conditions.join(QStringLiteral(" and "));
 
@@ -84,12 +87,12 @@ StockLedger::Outcome StockLedger::intake(Family family, const Receipt &receipt)
             QStringLiteral("insert into %1 (f_name, pname, color, scale, jian, number, b1, b2) "
                            "values (?, ?, ?, ?, ?, ?, ?, ?)")
                 .arg(name),
-            {stored(table, QStringLiteral("f_name"), receipt.supplier.trimmed()),
-             stored(table, QStringLiteral("pname"), receipt.item.trimmed()),
-             stored(table, QStringLiteral("color"), receipt.colour.trimmed()),
-             stored(table, QStringLiteral("scale"), receipt.specification.trimmed()), pieces, quantity,
-             stored(table, QStringLiteral("b1"), receipt.width.trimmed()),
-             stored(table, QStringLiteral("b2"), receipt.unit.trimmed())});
+            {stored(table, QStringLiteral("f_name"), receipt.supplier),
+             stored(table, QStringLiteral("pname"), receipt.item),
+             stored(table, QStringLiteral("color"), receipt.colour),
+             stored(table, QStringLiteral("scale"), receipt.specification), pieces, quantity,
+             stored(table, QStringLiteral("b1"), receipt.width),
+             stored(table, QStringLiteral("b2"), receipt.unit)});
     });
     return outcome;
 }

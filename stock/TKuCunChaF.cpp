@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -153,7 +154,9 @@ QWidget *TKuCunChaF::buildConditions()
     row->addWidget(m_name, 1);
     row->addWidget(new QLabel(QStringLiteral("规        格：")));
     row->addWidget(m_specification, 1);
+    // Typing a name or picking one from the list, the one that stands in the field too.
     connect(m_name, &QComboBox::currentTextChanged, this, [this] { runCommand([this] { ComboBox2Change(); }); });
+    connect(m_name, &QComboBox::activated, this, [this] { runCommand([this] { ComboBox2Change(); }); });
     m_hover->addResetArea(group);
     return group;
 }
@@ -225,6 +228,8 @@ void TKuCunChaF::chooseFamily(Family family)
     m_grid->setModel(model());
     reference::sizeColumns(m_grid, gridColumns());
     showTable(0);
+    // The first name stands in the field; the specifications stay as they were.
+    const QSignalBlocker keepSpecifications(m_name);
     fill(m_name, m_inquiry.itemNames(family));
 }
 

@@ -5,10 +5,12 @@
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
 #include "stock/TFacYanShouPreF.h"
+#include "stock/Tfacyanshoupref2.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace stock {
@@ -31,8 +33,7 @@ QVector<EntryField> receiptFields()
     unit.fixedList = Units;
     unit.pickedByRow = false;
     return {
-        {QStringLiteral("订购单号："), QStringLiteral("ComboBox1"), QStringLiteral("memo"), FieldKind::Choice, true,
-         QStringLiteral("select distinct id from procureform")},
+        {QStringLiteral("订购单号："), QStringLiteral("ComboBox1"), QStringLiteral("memo"), FieldKind::Choice},
         {QStringLiteral("厂商名称："), QStringLiteral("Edit18"), QStringLiteral("f_name")},
         {QStringLiteral("品        名："), QStringLiteral("ComboBox2"), QStringLiteral("pname"), FieldKind::Choice},
         width,
@@ -67,6 +68,10 @@ const PageNames &namesOf(Family family)
                                      QStringLiteral("DateTimePicker3"), QStringLiteral("DateTimePicker4"), 9};
     return family == Family::ColourFabric ? colour : auxiliary;
 }
+
+// The lists that the order number's lookups fill, one after the other.
+const QStringList LookupChain{QStringLiteral("ComboBox1"), QStringLiteral("ComboBox2"), QStringLiteral("ComboBox9"),
+                              QStringLiteral("ComboBox4"), QStringLiteral("ComboBox3")};
 
 QString buttonName(int number)
 {
@@ -116,6 +121,7 @@ reference::ModuleDeclaration pageDeclaration(Family family)
     };
     d.dateRange = {QStringLiteral("date"), names.from, names.to};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
+    d.refreshAmongCommands = true;
     return d;
 }
 
@@ -154,7 +160,11 @@ void StuffCheckPage::writeToStock()
 
 void StuffCheckPage::print()
 {
-    showPrintout([this] { return new TFacYanShouPreF(table(), this); });
+    showPrintout([this]() -> QDialog * {
+        if (m_family == Family::ColourFabric)
+            return new TFacYanShouPreF(table(), this);
+        return new Tfacyanshoupref2(table(), this);
+    });
 }
 
 TStuffCheckF::TStuffCheckF(db::Connection &connection, QWidget *parent)
@@ -180,6 +190,14 @@ StuffCheckPage *TStuffCheckF::auxiliaryMaterial() const
     return static_cast<StuffCheckPage *>(page(1));
 }
 
+// The order numbers are offered, none chosen: what was received is picked
+// from the order the user names.
+void TStuffCheckF::prepare()
+{
+    TabbedModuleWindow::prepare();
+    refill(QStringLiteral("ComboBox1"), reference::sortedForList(m_lookups.orderNumbers()));
+}
+
 QComboBox *TStuffCheckF::combo(const QString &name) const
 {
     return qobject_cast<QComboBox *>(entryPanel()->field(name));
@@ -199,13 +217,20 @@ void TStuffCheckF::wireLookups()
                 [this, step = step] { shell::runCommand([this, step] { (this->*step)(); }); });
 }
 
+// The refilled list and every list after it in the chain are left empty, and
+// quietly: only what the user picks runs the next lookup, and the unit stays
+// as it stands until a colour is picked.
 void TStuffCheckF::refill(const QString &name, const QStringList &texts)
 {
-    QComboBox *list = combo(name);
-    list->clear();
-    list->addItems(texts);
-    list->setCurrentIndex(-1);
-    list->setEditText(QString());
+    for (qsizetype i = LookupChain.indexOf(name); i < LookupChain.size(); ++i) {
+        QComboBox *list = combo(LookupChain[i]);
+        const QSignalBlocker quiet(list);
+        list->clear();
+        if (LookupChain[i] == name)
+            list->addItems(texts);
+        list->setCurrentIndex(-1);
+        list->setEditText(QString());
+    }
 }
 
 void TStuffCheckF::ComboBox1Change()

@@ -24,6 +24,9 @@ public:
     // The entry panel's contents as a receipt to take into stock.
     Receipt receipt() const;
 
+protected:
+    void prepare() override;
+
 private:
     void wireLookups();
     QComboBox *combo(const QString &name) const;

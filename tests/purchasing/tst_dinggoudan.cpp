@@ -152,6 +152,7 @@ private Q_SLOTS:
         const QVariant before = m_db.scalar("select linid from inc where id = '2'");
         m_window->button("SpeedButton3")->click();
         QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY2(m_dialogs.last().contains(QStringLiteral("订购单计数")), qPrintable(m_dialogs.last()));
         QVERIFY(m_window->findChildren<purchasing::TReProcureForm *>().isEmpty());
         QCOMPARE(m_db.scalar("select linid from inc where id = '2'"), before);
     }

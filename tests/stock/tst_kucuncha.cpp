@@ -55,6 +55,13 @@ private Q_SLOTS:
         QCOMPARE(m_window->table(Family::AuxiliaryMaterial).rowCount(), 4);
         QCOMPARE(combo("ComboBox2")->count(), 2);
         QCOMPARE(combo("ComboBox2")->currentText(), combo("ComboBox2")->itemText(0));
+        // The family fills the names only.
+        QCOMPARE(combo("ComboBox3")->count(), 0);
+        QCOMPARE(combo("ComboBox3")->currentText(), QString());
+        // Picked from the list, even the name that already stands in the field.
+        emit combo("ComboBox2")->activated(combo("ComboBox2")->currentIndex());
+        QVERIFY(combo("ComboBox3")->count() > 0);
+        QCOMPARE(combo("ComboBox3")->currentText(), combo("ComboBox3")->itemText(0));
         combo("ComboBox2")->setEditText(QStringLiteral("PU革"));
         QCOMPARE(combo("ComboBox3")->count(), 2);
         QCOMPARE(combo("ComboBox3")->currentText(), combo("ComboBox3")->itemText(0));
@@ -188,6 +195,8 @@ private Q_SLOTS:
         m_dialogs.answer({true});
         m_window->button(QStringLiteral("SpeedButton5"))->click();
         QCOMPARE(m_dialogs.shown.first().text, QStringLiteral("确认打印全部有色材料库存表中的数据!"));
+        QCOMPARE(m_dialogs.shown.first().caption, QStringLiteral("警告"));
+        QVERIFY(m_dialogs.shown.first().noIsDefault);
         auto *report = m_window->findChild<stock::TKuCunRiBaoPreF *>();
         QVERIFY(report);
         const QStringList texts = report->document().pages().first().texts();

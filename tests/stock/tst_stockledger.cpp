@@ -105,6 +105,27 @@ private Q_SLOTS:
         QCOMPARE(stockRows(m_db.connection(), Family::ColourFabric), (QStringList{"华丰|2|100|Y", "华丰|1|1|Y"}));
     }
 
+    void anEmptyKeyPartStillFindsItsRow_data()
+    {
+        QTest::addColumn<Family>("family");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("colour fabric, no text") << Family::ColourFabric << QString();
+        QTest::newRow("colour fabric, blanks") << Family::ColourFabric << QStringLiteral("  ");
+        QTest::newRow("auxiliary material, no text") << Family::AuxiliaryMaterial << QString();
+        QTest::newRow("auxiliary material, empty text") << Family::AuxiliaryMaterial << QStringLiteral("");
+    }
+    void anEmptyKeyPartStillFindsItsRow()
+    {
+        QFETCH(Family, family);
+        QFETCH(QString, colour);
+        Receipt r = receipt("华丰", "2", "100");
+        r.colour = colour;
+        StockLedger ledger(m_db.connection());
+        ledger.intake(family, r);
+        QCOMPARE(ledger.intake(family, r), StockLedger::Outcome::AddedToRow);
+        QCOMPARE(stockRows(m_db.connection(), family), QStringList{"华丰|4|200|Y"});
+    }
+
     void aStockRowWithoutPiecesCountsThemAsNothing()
     {
         // A stocktaking import leaves the pieces empty.

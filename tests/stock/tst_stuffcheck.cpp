@@ -7,6 +7,7 @@
 #include "report/ReportEngine.h"
 #include "stock/TFacYanShouPreF.h"
 #include "stock/TStuffCheckF.h"
+#include "stock/Tfacyanshoupref2.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -56,8 +57,14 @@ private Q_SLOTS:
 
     void pickingWhatWasReceivedFollowsTheOrderLines()
     {
+        // The orders are offered, none is chosen for the user.
+        QCOMPARE(listOf(combo("ComboBox1")), (QStringList{"PO1", "PO2"}));
+        QCOMPARE(panel().text("ComboBox1"), QString());
+        QCOMPARE(panel().text("Edit18"), QString());
+        QCOMPARE(panel().text("ComboBox10"), QStringLiteral("KG"));
         choose("ComboBox1", "PO1");
         QCOMPARE(panel().text("Edit18"), QStringLiteral("华丰"));
+        QCOMPARE(panel().text("ComboBox10"), QStringLiteral("KG"));
         QCOMPARE(listOf(combo("ComboBox2")), (QStringList{"EVA片", "PU革"}));
         QCOMPARE(panel().text("ComboBox2"), QString());
         choose("ComboBox2", "PU革");
@@ -72,6 +79,7 @@ private Q_SLOTS:
         choose("ComboBox1", "PO9");
         QCOMPARE(panel().text("Edit18"), QString());
         QCOMPARE(combo("ComboBox2")->count(), 0);
+        QCOMPARE(combo("ComboBox3")->count(), 0);
     }
 
     void families_data()
@@ -200,7 +208,7 @@ private Q_SLOTS:
     {
         StuffCheckPage *p = page(Family::AuxiliaryMaterial);
         p->button(QStringLiteral("BitBtn16"))->click();
-        auto *slip = p->findChild<stock::TFacYanShouPreF *>();
+        auto *slip = p->findChild<stock::Tfacyanshoupref2 *>();
         QVERIFY(slip);
         QCOMPARE(slip->document().pageCount(), 1);
         QVERIFY(slip->document().pages().first().texts().contains(QStringLiteral("经理")));
