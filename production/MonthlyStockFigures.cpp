@@ -62,11 +62,11 @@ const QStringList &MonthlyStockFigures::headers()
     return texts;
 }
 
-QVector<MonthlyStockRow> MonthlyStockFigures::compute(db::Connection &connection, const MaterialFamily &family,
+QVector<MonthlyStockRow> MonthlyStockFigures::compute(db::Connection &connection, const stock::FamilyTables &family,
                                                       const QDate &from, const QDate &to)
 {
     const QHash<QString, Sums> receipts =
-        sumsByItem(connection, family.receipts, QStringLiteral("yanshu"), QStringLiteral("b1"), from, to);
+        sumsByItem(connection, family.inspection, QStringLiteral("yanshu"), QStringLiteral("b1"), from, to);
     const QHash<QString, Sums> issues =
         sumsByItem(connection, family.issues, QStringLiteral("shinumber"), QStringLiteral("width"), from, to);
 

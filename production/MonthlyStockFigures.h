@@ -1,6 +1,6 @@
 #pragma once
 
-#include "production/MaterialFamily.h"
+#include "stock/MaterialFamily.h"
 
 #include <QDate>
 #include <QStringList>
@@ -34,7 +34,7 @@ public:
     static const QStringList &headers();
 
     // The period runs from the start date through the end date, both included.
-    static QVector<MonthlyStockRow> compute(db::Connection &connection, const MaterialFamily &family,
+    static QVector<MonthlyStockRow> compute(db::Connection &connection, const stock::FamilyTables &family,
                                             const QDate &from, const QDate &to);
 
     // The printout's rows through the scratch table kucuntemp that every

@@ -14,18 +14,18 @@ QStringList RequisitionLists::processingOrders(const QString &customer) const
                             {{QStringLiteral("Q1"), db::ColumnValue::toStored(c_id, customer)}});
 }
 
-QStringList RequisitionLists::items(const MaterialFamily &family) const
+QStringList RequisitionLists::items(const stock::FamilyTables &family) const
 {
     return db::Query::texts(m_connection, QStringLiteral("select distinct pname from %1 ").arg(family.stock));
 }
 
-QStringList RequisitionLists::widths(const MaterialFamily &family, const QString &item) const
+QStringList RequisitionLists::widths(const stock::FamilyTables &family, const QString &item) const
 {
     return db::Query::texts(m_connection, QStringLiteral("select distinct b1 from %1 where pname=:Q1").arg(family.stock),
                             {{QStringLiteral("Q1"), item}});
 }
 
-QStringList RequisitionLists::specifications(const MaterialFamily &family, const QString &item,
+QStringList RequisitionLists::specifications(const stock::FamilyTables &family, const QString &item,
                                              const QString &width) const
 {
     return db::Query::texts(
@@ -33,7 +33,7 @@ QStringList RequisitionLists::specifications(const MaterialFamily &family, const
         {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}});
 }
 
-QStringList RequisitionLists::colours(const MaterialFamily &family, const QString &item, const QString &width,
+QStringList RequisitionLists::colours(const stock::FamilyTables &family, const QString &item, const QString &width,
                                       const QString &specification) const
 {
     return db::Query::texts(

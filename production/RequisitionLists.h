@@ -1,6 +1,6 @@
 #pragma once
 
-#include "production/MaterialFamily.h"
+#include "stock/MaterialFamily.h"
 
 #include <QStringList>
 
@@ -16,10 +16,10 @@ public:
     explicit RequisitionLists(db::Connection &connection) : m_connection(connection) {}
 
     QStringList processingOrders(const QString &customer) const;
-    QStringList items(const MaterialFamily &family) const;
-    QStringList widths(const MaterialFamily &family, const QString &item) const;
-    QStringList specifications(const MaterialFamily &family, const QString &item, const QString &width) const;
-    QStringList colours(const MaterialFamily &family, const QString &item, const QString &width,
+    QStringList items(const stock::FamilyTables &family) const;
+    QStringList widths(const stock::FamilyTables &family, const QString &item) const;
+    QStringList specifications(const stock::FamilyTables &family, const QString &item, const QString &width) const;
+    QStringList colours(const stock::FamilyTables &family, const QString &item, const QString &width,
                         const QString &specification) const;
 
 private:

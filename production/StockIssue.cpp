@@ -28,7 +28,7 @@ QString itemDescription(const StockItem &item)
 
 } // namespace
 
-StockIssue::StockIssue(db::Connection &connection, const MaterialFamily &family)
+StockIssue::StockIssue(db::Connection &connection, const stock::FamilyTables &family)
     : m_connection(connection), m_family(family)
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "production/MaterialFamily.h"
+#include "stock/MaterialFamily.h"
 
 #include <QVariant>
 #include <QVector>
@@ -27,7 +27,7 @@ struct StockItem {
 // the same item at once both count. Stock may go below zero.
 class StockIssue {
 public:
-    StockIssue(db::Connection &connection, const MaterialFamily &family);
+    StockIssue(db::Connection &connection, const stock::FamilyTables &family);
 
     // Appends the line (values in the lines table's column order) to the data
     // set over the family's lines table and returns its row. An empty issued
@@ -44,7 +44,7 @@ private:
     void subtract(const StockItem &item, double quantity);
 
     db::Connection &m_connection;
-    MaterialFamily m_family;
+    stock::FamilyTables m_family;
 };
 
 } // namespace production

@@ -54,7 +54,7 @@ QVector<EntryField> entryFields()
 
 // What differs between the two tabs: tables, control names and the question of 确定.
 struct TabDeclaration {
-    const MaterialFamily &family;
+    const stock::FamilyTables &family;
     QStringList buttons;        // 确定, 修改, 删除, 刷新, 退出
     QStringList search;         // 查询, method, value, 从, 到
     QString grid;
@@ -134,7 +134,7 @@ protected:
     }
 
 private:
-    const MaterialFamily &m_family;
+    const stock::FamilyTables &m_family;
     QString m_question;
 };
 
@@ -147,12 +147,12 @@ TLinLiaoShenF::TLinLiaoShenF(db::Connection &connection, QWidget *parent)
 {
     setEntryCaption(QStringLiteral("领料单信息："));
     const TabDeclaration tabs[] = {
-        {MaterialFamily::colourFabric(),
+        {stock::tablesOf(stock::Family::ColourFabric),
          {"SpeedButton4", "SpeedButton5", "SpeedButton6", "SpeedButton2", "SpeedButton7"},
          {"SpeedButton1", "ComboBox9", "ComboBox6", "DateTimePicker3", "DateTimePicker4"},
          QStringLiteral("DBGrid1"),
          QStringLiteral("确定加入到下面表格中吗？且系统将会从有色材料中减去此次出库数量!!")},
-        {MaterialFamily::auxiliary(),
+        {stock::tablesOf(stock::Family::AuxiliaryMaterial),
          {"SpeedButton8", "SpeedButton9", "SpeedButton10", "SpeedButton12", "SpeedButton11"},
          {"SpeedButton3", "ComboBox13", "ComboBox12", "DateTimePicker1", "DateTimePicker5"},
          QStringLiteral("DBGrid2"),
@@ -212,13 +212,13 @@ void TLinLiaoShenF::replaceList(const QString &control, const QStringList &texts
         box->setCurrentIndex(-1);
 }
 
-const MaterialFamily *TLinLiaoShenF::chosenFamily() const
+const stock::FamilyTables *TLinLiaoShenF::chosenFamily() const
 {
     const QString materialClass = entryPanel()->text(QStringLiteral("ComboBox11"));
     if (materialClass == ColourFabricClass)
-        return &MaterialFamily::colourFabric();
+        return &stock::tablesOf(stock::Family::ColourFabric);
     if (materialClass == AuxiliaryClass)
-        return &MaterialFamily::auxiliary();
+        return &stock::tablesOf(stock::Family::AuxiliaryMaterial);
     return nullptr;
 }
 
@@ -230,13 +230,13 @@ void TLinLiaoShenF::ComboBox5Change()
 
 void TLinLiaoShenF::ComboBox11Change()
 {
-    if (const MaterialFamily *family = chosenFamily())
+    if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox1"), m_lists->items(*family), false);
 }
 
 void TLinLiaoShenF::ComboBox1Change()
 {
-    if (const MaterialFamily *family = chosenFamily())
+    if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox4"), m_lists->widths(*family, entryPanel()->text(QStringLiteral("ComboBox1"))),
                     false);
 }
@@ -244,7 +244,7 @@ void TLinLiaoShenF::ComboBox1Change()
 void TLinLiaoShenF::ComboBox4Change()
 {
     const reference::EntryPanel *e = entryPanel();
-    if (const MaterialFamily *family = chosenFamily())
+    if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox3"),
                     m_lists->specifications(*family, e->text(QStringLiteral("ComboBox1")), e->text(QStringLiteral("ComboBox4"))),
                     false);
@@ -253,7 +253,7 @@ void TLinLiaoShenF::ComboBox4Change()
 void TLinLiaoShenF::ComboBox3Change()
 {
     const reference::EntryPanel *e = entryPanel();
-    if (const MaterialFamily *family = chosenFamily())
+    if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox7"),
                     m_lists->colours(*family, e->text(QStringLiteral("ComboBox1")), e->text(QStringLiteral("ComboBox4")),
                                      e->text(QStringLiteral("ComboBox3"))),
@@ -262,7 +262,7 @@ void TLinLiaoShenF::ComboBox3Change()
 
 void TLinLiaoShenF::ComboBox7Change()
 {
-    const MaterialFamily *family = chosenFamily();
+    const stock::FamilyTables *family = chosenFamily();
     if (!family)
         return;
     const reference::EntryPanel *e = entryPanel();

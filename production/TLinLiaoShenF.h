@@ -6,10 +6,11 @@
 
 class QComboBox;
 
+namespace stock { struct FamilyTables; }
+
 namespace production {
 
 class RequisitionLists;
-struct MaterialFamily;
 
 // Requisition approval: the warehouse records the approved lines of a printed
 // requisition under its number, one tab per material family, and each line
@@ -27,7 +28,7 @@ protected:
 private:
     QComboBox *combo(const QString &control) const;
     void whenUserChanges(const QString &control, void (TLinLiaoShenF::*step)());
-    const MaterialFamily *chosenFamily() const;
+    const stock::FamilyTables *chosenFamily() const;
     void replaceList(const QString &control, const QStringList &texts, bool showFirst);
     void ComboBox5Change();
     void ComboBox11Change();

@@ -48,13 +48,6 @@ QVariant stored(const db::Table &table, const QString &column, const QString &te
 
 } // namespace
 
-const FamilyTables &tablesOf(Family family)
-{
-    static const FamilyTables colour{QStringLiteral("youseyan"), QStringLiteral("yousekucun"), false};
-    static const FamilyTables auxiliary{QStringLiteral("fuliaoyan"), QStringLiteral("fuliaokucun"), true};
-    return family == Family::ColourFabric ? colour : auxiliary;
-}
-
 StockLedger::Outcome StockLedger::intake(Family family, const Receipt &receipt)
 {
     const double pieces = receivedNumber(QStringLiteral("材料件数"), receipt.pieces);

@@ -1,23 +1,12 @@
 #pragma once
 
+#include "stock/MaterialFamily.h"
+
 #include <QString>
 
 namespace db { class Connection; }
 
 namespace stock {
-
-// The two material families that have an inspection table and a stock table.
-enum class Family { ColourFabric, AuxiliaryMaterial };
-
-struct FamilyTables {
-    QString inspection;
-    QString stock;
-    // Auxiliary material keeps one stock row per supplier; colour fabric one
-    // row per item whoever supplied it.
-    bool supplierInKey;
-};
-
-const FamilyTables &tablesOf(Family family);
 
 // What was received and accepted, as the entry panel holds it: texts.
 struct Receipt {

@@ -22,7 +22,6 @@
 
 namespace stock {
 
-using production::MaterialFamily;
 using production::MonthlyStockFigures;
 
 namespace {
@@ -103,12 +102,12 @@ TKuCunBanBiaoF::TKuCunBanBiaoF(db::Connection &connection, QWidget *parent)
     resize(sizeHint().expandedTo(QSize(960, 560)));
 }
 
-const MaterialFamily *TKuCunBanBiaoF::chosenFamily() const
+const stock::FamilyTables *TKuCunBanBiaoF::chosenFamily() const
 {
     if (m_colourFabric->isChecked())
-        return &MaterialFamily::colourFabric();
+        return &stock::tablesOf(stock::Family::ColourFabric);
     if (m_auxiliary->isChecked())
-        return &MaterialFamily::auxiliary();
+        return &stock::tablesOf(stock::Family::AuxiliaryMaterial);
     return nullptr;
 }
 
@@ -122,7 +121,7 @@ void TKuCunBanBiaoF::writeCell(int row, int column, const QString &text)
 
 void TKuCunBanBiaoF::search()
 {
-    const MaterialFamily *family = chosenFamily();
+    const stock::FamilyTables *family = chosenFamily();
     if (!family) {
         shell::DialogService::message(QStringLiteral("请先点选查找类别!"));
         return;

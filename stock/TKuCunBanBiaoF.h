@@ -8,7 +8,7 @@ class QRadioButton;
 class QTableWidget;
 
 namespace db { class Connection; }
-namespace production { struct MaterialFamily; }
+namespace stock { struct FamilyTables; }
 
 namespace stock {
 
@@ -27,7 +27,7 @@ public:
     void print();
 
 private:
-    const production::MaterialFamily *chosenFamily() const;
+    const stock::FamilyTables *chosenFamily() const;
     void writeCell(int row, int column, const QString &text);
 
     db::Connection &m_connection;

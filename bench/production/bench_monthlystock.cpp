@@ -138,7 +138,7 @@ int main(int argc, char **argv)
     const double search = seconds([&] { window.search(); });
     std::printf("查询 of one month, %d grid rows: %.3f s\n", window.grid()->rowCount(), search);
     const double grouped = seconds([&] {
-        production::MonthlyStockFigures::compute(connection, production::MaterialFamily::colourFabric(), From, To);
+        production::MonthlyStockFigures::compute(connection, stock::tablesOf(stock::Family::ColourFabric), From, To);
     });
     std::printf("  of which the figures: %.3f s\n", grouped);
     std::printf("four statements per stock row: %.3f s\n", seconds([&] { fourStatementsPerRow(connection); }));

@@ -72,7 +72,7 @@ private Q_SLOTS:
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), stock);
         db::TableDataSet lines(m_db.connection(), QStringLiteral("linliaoshen"));
         lines.open();
-        StockIssue(m_db.connection(), MaterialFamily::colourFabric()).approve(lines, line(requested, issued));
+        StockIssue(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric)).approve(lines, line(requested, issued));
         QCOMPARE(lines.rowCount(), 1);
         QCOMPARE(onHand(QStringLiteral("yousekucun")), left);
     }
@@ -94,7 +94,7 @@ private Q_SLOTS:
         db::TableDataSet lines(m_db.connection(), QStringLiteral("linliaoshen"));
         lines.open();
         try {
-            StockIssue(m_db.connection(), MaterialFamily::colourFabric()).approve(lines, refused);
+            StockIssue(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric)).approve(lines, refused);
             QFAIL("the issue was not refused");
         } catch (const AppError &e) {
             QVERIFY2(e.message().contains(reason), qPrintable(e.message()));
@@ -110,7 +110,7 @@ private Q_SLOTS:
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("乙厂"), 60);
         db::TableDataSet lines(m_db.connection(), QStringLiteral("linliaoshenfu"));
         lines.open();
-        StockIssue(m_db.connection(), MaterialFamily::auxiliary()).approve(lines, line({}, QStringLiteral("30")));
+        StockIssue(m_db.connection(), stock::tablesOf(stock::Family::AuxiliaryMaterial)).approve(lines, line({}, QStringLiteral("30")));
         QCOMPARE(m_db.scalar(QStringLiteral("select sum(number) from fuliaokucun")).toDouble(), 70.0);
         QCOMPARE(m_db.scalar(QStringLiteral("select number from fuliaokucun where f_name = ?"), {QStringLiteral("甲厂")})
                      .toDouble(),
@@ -317,7 +317,7 @@ private Q_SLOTS:
             connection.open();
             db::TableDataSet lines(connection, QStringLiteral("linliaoshen"));
             lines.open();
-            StockIssue issue(connection, MaterialFamily::colourFabric());
+            StockIssue issue(connection, stock::tablesOf(stock::Family::ColourFabric));
             for (int i = 0; i < issuesEach; ++i)
                 issue.approve(lines, line(QStringLiteral("1"), QStringLiteral("1")));
         };

@@ -15,7 +15,6 @@
 #include <QtTest>
 #include <thread>
 
-using production::MaterialFamily;
 using production::MonthlyStockFigures;
 using production::MonthlyStockRow;
 
@@ -66,12 +65,12 @@ private Q_SLOTS:
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
         for (const QString &m : movements) {
             const QStringList parts = m.split(QLatin1Char('|'));
-            move(MaterialFamily::colourFabric(), parts[0] == QLatin1String("in"), QStringLiteral("黑"), parts[1],
+            move(stock::tablesOf(stock::Family::ColourFabric), parts[0] == QLatin1String("in"), QStringLiteral("黑"), parts[1],
                  parts[2].toDouble());
         }
         // Another colour of the same item and the stock row's own quantity do not count.
-        move(MaterialFamily::colourFabric(), true, QStringLiteral("白"), QStringLiteral("2024-03-05"), 999);
-        const auto rows = MonthlyStockFigures::compute(m_db.connection(), MaterialFamily::colourFabric(), PeriodStart, PeriodEnd);
+        move(stock::tablesOf(stock::Family::ColourFabric), true, QStringLiteral("白"), QStringLiteral("2024-03-05"), 999);
+        const auto rows = MonthlyStockFigures::compute(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric), PeriodStart, PeriodEnd);
         QCOMPARE(rows.size(), 1);
         QCOMPARE(figures(rows[0]), expected);
     }
@@ -79,10 +78,10 @@ private Q_SLOTS:
     void aStartAfterTheEndStillCountsEverythingBeforeTheStart()
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
-        move(MaterialFamily::colourFabric(), true, QStringLiteral("黑"), QStringLiteral("2024-02-10"), 100);
-        move(MaterialFamily::colourFabric(), true, QStringLiteral("黑"), QStringLiteral("2024-03-10"), 50);
-        move(MaterialFamily::colourFabric(), false, QStringLiteral("黑"), QStringLiteral("2024-03-20"), 20);
-        const auto rows = MonthlyStockFigures::compute(m_db.connection(), MaterialFamily::colourFabric(), PeriodEnd, PeriodStart);
+        move(stock::tablesOf(stock::Family::ColourFabric), true, QStringLiteral("黑"), QStringLiteral("2024-02-10"), 100);
+        move(stock::tablesOf(stock::Family::ColourFabric), true, QStringLiteral("黑"), QStringLiteral("2024-03-10"), 50);
+        move(stock::tablesOf(stock::Family::ColourFabric), false, QStringLiteral("黑"), QStringLiteral("2024-03-20"), 20);
+        const auto rows = MonthlyStockFigures::compute(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric), PeriodEnd, PeriodStart);
         QCOMPARE(figures(rows.value(0)), (QStringList{"130", "0", "0", "130"}));
     }
 
@@ -90,9 +89,9 @@ private Q_SLOTS:
     {
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("乙厂"), QStringLiteral("黑"));
-        move(MaterialFamily::auxiliary(), true, QStringLiteral("黑"), QStringLiteral("2024-03-02"), 12);
-        move(MaterialFamily::auxiliary(), false, QStringLiteral("黑"), QStringLiteral("2024-03-03"), 2);
-        const auto rows = MonthlyStockFigures::compute(m_db.connection(), MaterialFamily::auxiliary(), PeriodStart, PeriodEnd);
+        move(stock::tablesOf(stock::Family::AuxiliaryMaterial), true, QStringLiteral("黑"), QStringLiteral("2024-03-02"), 12);
+        move(stock::tablesOf(stock::Family::AuxiliaryMaterial), false, QStringLiteral("黑"), QStringLiteral("2024-03-03"), 2);
+        const auto rows = MonthlyStockFigures::compute(m_db.connection(), stock::tablesOf(stock::Family::AuxiliaryMaterial), PeriodStart, PeriodEnd);
         QCOMPARE(rows.size(), 2);
         QCOMPARE(figures(rows[0]), (QStringList{"0", "12", "2", "10"}));
         QCOMPARE(figures(rows[1]), figures(rows[0]));
@@ -109,7 +108,7 @@ private Q_SLOTS:
     void aTypedPricePrintsWithThreeDecimals()
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
-        move(MaterialFamily::colourFabric(), true, QStringLiteral("黑"), QDate::currentDate().toString(Qt::ISODate), 50);
+        move(stock::tablesOf(stock::Family::ColourFabric), true, QStringLiteral("黑"), QDate::currentDate().toString(Qt::ISODate), 50);
         stock::TKuCunBanBiaoF window(m_db.connection());
         window.findChild<QRadioButton *>()->setChecked(true);
         auto *print = window.findChild<QPushButton *>(QStringLiteral("BitBtn2"));
@@ -199,10 +198,10 @@ private:
             QStringLiteral("insert into %1 (f_name, pname, color, scale, number, b1) values (?, ?, ?, ?, 500, ?)").arg(table),
             {supplier, QStringLiteral("尼龙布"), colour, QStringLiteral("1.2MM"), QStringLiteral("44''")});
     }
-    void move(const MaterialFamily &family, bool receipt, const QString &colour, const QString &moment, double quantity)
+    void move(const stock::FamilyTables &family, bool receipt, const QString &colour, const QString &moment, double quantity)
     {
         const QString sql = receipt
-            ? QStringLiteral("insert into %1 (pname, color, scale, b1, yanshu, date) values (?, ?, ?, ?, ?, ?)").arg(family.receipts)
+            ? QStringLiteral("insert into %1 (pname, color, scale, b1, yanshu, date) values (?, ?, ?, ?, ?, ?)").arg(family.inspection)
             : QStringLiteral("insert into %1 (pname, color, scale, width, shinumber, date) values (?, ?, ?, ?, ?, ?)").arg(family.issues);
         m_db.connection().run(sql, {QStringLiteral("尼龙布"), colour, QStringLiteral("1.2MM"), QStringLiteral("44''"),
                                     quantity, moment});
