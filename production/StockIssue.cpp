@@ -72,14 +72,14 @@ void StockIssue::subtract(const StockItem &item, double quantity)
 std::optional<double> StockIssue::onHand(const StockItem &item) const
 {
     db::Query stock(m_connection);
-    stock.add(QStringLiteral("select distinct number from %1 where pname=:Q1 and scale=:Q2 and color=:Q3 and b1=:Q4")
+    stock.add(QStringLiteral("select sum(number) from %1 where pname=:Q1 and scale=:Q2 and color=:Q3 and b1=:Q4")
                   .arg(m_family.stock));
     stock.setParam(QStringLiteral("Q1"), item.pname);
     stock.setParam(QStringLiteral("Q2"), item.scale);
     stock.setParam(QStringLiteral("Q3"), item.color);
     stock.setParam(QStringLiteral("Q4"), item.width);
     stock.open();
-    if (!stock.next())
+    if (!stock.next() || stock.value(0).isNull())
         return std::nullopt;
     return stock.value(0).toDouble();
 }

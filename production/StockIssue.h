@@ -36,8 +36,9 @@ public:
     // per supplier) the first in stored order is decremented.
     int approve(db::TableDataSet &lines, const QVector<QVariant> &line);
 
-    // The quantity on hand as the colour message reports it: the first
-    // matching row's number; nothing when no row matches.
+    // The quantity on hand as the colour message reports it: the item's
+    // total over its stock rows (auxiliary material keeps one per supplier);
+    // nothing when no row matches.
     std::optional<double> onHand(const StockItem &item) const;
 
 private:

@@ -224,6 +224,17 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.texts(), shown);
     }
 
+    // Whichever row the database returns first, the message is the item's stock.
+    void anItemKeptBySeveralSuppliersReportsItsTotal()
+    {
+        addStock(QStringLiteral("fuliaokucun"), QStringLiteral("甲厂"), 65);
+        addStock(QStringLiteral("fuliaokucun"), QStringLiteral("乙厂"), 60);
+        const StockItem item{QStringLiteral("尼龙布"), QStringLiteral("44''"), QStringLiteral("1.2MM"), QStringLiteral("黑")};
+        QCOMPARE(StockIssue(m_db.connection(), stock::tablesOf(stock::Family::AuxiliaryMaterial)).onHand(item),
+                 std::optional<double>(125));
+        QCOMPARE(StockIssue(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric)).onHand(item), std::nullopt);
+    }
+
     void theListsFollowTheMaterialClass()
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 5);
