@@ -245,12 +245,20 @@ void ModuleWindow::buildHoverHighlight()
 {
     for (Area area : m_declaration.hoverResetAreas) {
         switch (area) {
-        case Area::Entry: m_hover->addResetArea(m_entry); break;
-        case Area::Commands: m_hover->addResetArea(m_commandRow); break;
-        case Area::Search: m_hover->addResetArea(m_searchRow); break;
+        case Area::Entry: addResetPanel(m_entry); break;
+        case Area::Commands: addResetPanel(m_commandRow); break;
+        case Area::Search: addResetPanel(m_searchRow); break;
         case Area::Grid: m_hover->addResetArea(m_grid->viewport()); break;
         }
     }
+}
+
+// A panel framed in a titled group box resets over its title strip too.
+void ModuleWindow::addResetPanel(QWidget *panel)
+{
+    m_hover->addResetArea(panel);
+    if (auto *group = qobject_cast<QGroupBox *>(panel->parentWidget()))
+        m_hover->addResetArea(group);
 }
 
 void ModuleWindow::showEvent(QShowEvent *event)

@@ -102,6 +102,7 @@ private:
     void showDateRange(bool shown);
     void buildGrid();
     void buildHoverHighlight();
+    void addResetPanel(QWidget *panel);
     void postGridEdit();
     void showTable(int currentRow);
     void gridRowChanged(int current, int previous);

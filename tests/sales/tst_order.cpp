@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 
 #include "reference/EntryPanel.h"
+#include "reference/HoverHighlight.h"
 #include "sales/TOrderF.h"
 
 #include <QAbstractButton>
@@ -120,6 +121,25 @@ private Q_SLOTS:
         m_window->findChild<QAbstractButton *>(QStringLiteral("SpeedButton4"))->click();
         QVERIFY(m_dialogs.last().contains(QStringLiteral("一千")));
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from indent")).toInt(), 0);
+    }
+
+    void theTitleStripsOfTheFramedPanelsTurnTheCaptionsBack_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::newRow("订单信息") << "GroupBox1";
+        QTest::newRow("查找设定") << "GroupBox2";
+    }
+    void theTitleStripsOfTheFramedPanelsTurnTheCaptionsBack()
+    {
+        QFETCH(QString, group);
+        auto *add = m_window->findChild<QAbstractButton *>(QStringLiteral("SpeedButton4"));
+        QTest::mouseMove(add);
+        QVERIFY(reference::HoverHighlight::isHighlighted(add));
+        auto *box = m_window->findChild<QWidget *>(group);
+        QMouseEvent move(QEvent::MouseMove, QPointF(4, 2), box->mapToGlobal(QPointF(4, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &move);
+        QVERIFY(!reference::HoverHighlight::isHighlighted(add));
     }
 
 private:
