@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSysInfo>
 #include <atomic>
 
@@ -177,6 +178,14 @@ QStringList Connection::tableNames() const
 {
     const_cast<Connection *>(this)->ensureOpen();
     return QSqlDatabase::database(m_name, false).tables(QSql::Tables);
+}
+
+QString Connection::literal(const QVariant &value)
+{
+    ensureOpen();
+    QSqlField field(QString(), value.metaType());
+    field.setValue(value);
+    return QSqlDatabase::database(m_name, false).driver()->formatValue(field);
 }
 
 } // namespace db

@@ -44,6 +44,9 @@ public:
     bool inTransaction() const { return m_inTransaction; }
 
     QStringList tableNames() const;
+    // A value written as a literal of the engine's SQL, quoted and escaped by
+    // its driver as it does for the parameters it binds.
+    QString literal(const QVariant &value);
 
 private:
     void ensureOpen();

@@ -3,6 +3,8 @@
 #include "db/AppError.h"
 #include "db/TextForms.h"
 
+#include <algorithm>
+
 namespace db {
 
 DataSetModel::DataSetModel(TableDataSet &dataSet, const QVector<GridColumn> &columns, QObject *parent)
@@ -85,6 +87,11 @@ int DataSetModel::post()
 {
     if (m_pendingRow < 0)
         return -1;
+    if (isNewRow(m_pendingRow)
+        && std::none_of(m_pendingValues.cbegin(), m_pendingValues.cend(), [](const QVariant &v) { return v.isValid(); })) {
+        cancel();
+        return -1;
+    }
     const int row = isNewRow(m_pendingRow) ? m_dataSet.append(m_pendingValues)
                                            : m_dataSet.update(m_pendingRow, m_pendingValues);
     m_pendingRow = -1;
@@ -102,6 +109,19 @@ void DataSetModel::cancel()
     m_newRow = false;
     m_pendingValues.clear();
     reload();
+}
+
+bool DataSetModel::remove(int row)
+{
+    if (row < 0 || row >= rowCount() || (m_pendingRow >= 0 && m_pendingRow != row))
+        return false;
+    if (!isNewRow(row))
+        m_dataSet.remove(row);
+    m_pendingRow = -1;
+    m_newRow = false;
+    m_pendingValues.clear();
+    reload();
+    return true;
 }
 
 int DataSetModel::appendBlankRow()

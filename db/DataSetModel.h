@@ -17,8 +17,9 @@ struct GridColumn {
 
 // The grid's model over a table data set. Cells can be typed into; the typed
 // values of one row are kept until the row is posted (the view leaves the row,
-// or a command posts it). A row can also be added at the end the same way.
-// Rows are read from the data set as the view asks for them.
+// or a command posts it). A row can also be added at the end the same way,
+// and a row deleted at once. Rows are read from the data set as the view asks
+// for them.
 class DataSetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -42,11 +43,17 @@ public:
     // The row being edited in the grid, -1 when none.
     int pendingRow() const { return m_pendingRow; }
     // Stores the typed values of the pending row (an AppError leaves them
-    // pending) and returns the row's index afterwards.
+    // pending) and returns the row's index afterwards. A row added at the end
+    // that nothing was typed into is dropped instead, as in any data grid,
+    // and -1 is returned.
     int post();
     void cancel();
     // Adds an empty row at the end, pending until posted.
     int appendBlankRow();
+    // Deletes the row from the table at once, and what was typed into it with
+    // it; a row added at the end and not yet stored is only dropped. While
+    // another row is pending nothing is deleted and false is returned.
+    bool remove(int row);
 
 private:
     int tableColumn(int gridColumn) const;

@@ -5,6 +5,7 @@
 #include "db/TextForms.h"
 
 #include <QRegularExpression>
+#include <QSqlRecord>
 
 namespace db {
 
@@ -19,13 +20,23 @@ QVariant parameterValue(const QVariant &value)
     return value;
 }
 
-QStringList placeholders(const QString &sql)
+const QRegularExpression &placeholderPattern()
 {
     static const QRegularExpression named(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
+    return named;
+}
+
+QStringList placeholders(const QString &sql)
+{
     QStringList names;
-    for (auto it = named.globalMatch(sql); it.hasNext();)
+    for (auto it = placeholderPattern().globalMatch(sql); it.hasNext();)
         names << it.next().captured(1);
     return names;
+}
+
+[[noreturn]] void missingParameter(const QString &name, const QString &sql)
+{
+    throw AppError(QStringLiteral("语句的参数 %1 没有值：%2").arg(name, sql));
 }
 
 } // namespace
@@ -64,7 +75,7 @@ void Query::run()
         m_query = m_connection.prepare(sql);
         for (const QString &name : names) {
             if (!m_params.contains(name))
-                throw AppError(QStringLiteral("语句的参数 %1 没有值：%2").arg(name, sql));
+                missingParameter(name, sql);
             m_query.bindValue(QLatin1Char(':') + name, m_params.value(name));
         }
         m_connection.run(m_query);
@@ -92,6 +103,33 @@ void Query::close()
 bool Query::next()
 {
     return m_open && m_query.next();
+}
+
+QString Query::inlinedText() const
+{
+    const QString sql = text();
+    QString result;
+    qsizetype copied = 0;
+    for (auto it = placeholderPattern().globalMatch(sql); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured(1);
+        if (!m_params.contains(name))
+            missingParameter(name, sql);
+        result += QStringView(sql).mid(copied, match.capturedStart() - copied);
+        result += m_connection.literal(m_params.value(name));
+        copied = match.capturedEnd();
+    }
+    result += QStringView(sql).mid(copied);
+    return result;
+}
+
+QStringList Query::columnNames() const
+{
+    QStringList names;
+    const QSqlRecord record = m_query.record();
+    for (int c = 0; c < record.count(); ++c)
+        names << record.fieldName(c);
+    return names;
 }
 
 QVariant Query::value(int column) const

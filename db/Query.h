@@ -20,6 +20,11 @@ public:
     void add(const QString &line);
     void setText(const QString &sql);
     QString text() const { return m_lines.join(QLatin1Char('\n')); }
+    const QMap<QString, QVariant> &params() const { return m_params; }
+    // The statement with each parameter written into it as a literal of the
+    // engine, quoted by its driver: for a statement the server cannot
+    // prepare with parameters, such as a cursor's declaration.
+    QString inlinedText() const;
     // Dates travel in the data layer's date form; texts, numbers and nulls as they are.
     void setParam(const QString &name, const QVariant &value);
 
@@ -30,6 +35,9 @@ public:
     void close();
 
     bool next();
+    // The names of the open result's columns, as the statement gives them
+    // (its aliases, "品名", "规格"), in order.
+    QStringList columnNames() const;
     QVariant value(int column) const;
     QString valueText(int column) const;   // the value as a field shows it
     int rowsAffected() const;

@@ -14,9 +14,10 @@ QString equalsSql(const Column &column, const QString &text, QVariantList &param
     if (!column.isText())
         throw AppError(QStringLiteral("“%1”列不能按文字查找").arg(column.caption()));
     const QString name = SqlDialect::quoted(column.sqlName());
-    // A fixed-width column holds its text padded with blanks: the text is
-    // compared as the column would hold it, trailing blanks aside.
-    params << (column.type == ColumnType::FixedText ? ColumnValue::toStored(column, text).toString() : text);
+    // A fixed-width column's blank padding does not count in the comparison:
+    // the schema declares it so on each engine. An empty text is bound as
+    // one, never as a null that equals nothing.
+    params << (text.isEmpty() ? QStringLiteral("") : text);
     if (text.isEmpty())
         return QStringLiteral("(%1 = ? or %1 is null)").arg(name);
     return QStringLiteral("%1 = ?").arg(name);

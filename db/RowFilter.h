@@ -18,7 +18,8 @@ public:
     RowFilter() = default;
 
     // The column, read as text, equals the text exactly: case-sensitive, no
-    // trimming; an empty text also matches a column that holds nothing.
+    // trimming (only a fixed-width column's blank padding does not count); an
+    // empty text also matches a column that holds nothing.
     static RowFilter equals(const QString &column, const QString &text);
     // The column's date, written as short-date text, lies between the two
     // dates' short-date texts, both ends included.

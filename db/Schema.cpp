@@ -86,7 +86,7 @@ QVector<Table> allTables()
             text("email", 50, "E－Mail"),
             text("memo", 100, "备注"),
         }},
-        {"cpriceform", {}, {{"c_name"}, {"pname"}}, {
+        {"cpriceform", {}, {{"c_name"}, {"pname"}, {"c_date"}}, {
             text("c_name", 50, "客户名称"),
             text("c_tel", 50, "客户电话"),
             text("c_fax", 50, "客户传真"),
@@ -175,7 +175,7 @@ QVector<Table> allTables()
             real("mountprice", "总价"),
             text("memo", 100, "备注"),
         }},
-        {"fsendform", {}, {{"f_id"}, {"f_name"}, {"pname"}}, {
+        {"fsendform", {}, {{"f_id"}, {"f_name"}, {"pname"}, {"s_date"}}, {
             fixedText("f_id", 10, "订购单号"),
             wideText("f_name", 50, "厂商名称"),
             wideText("pname", 50, "品名"),
@@ -242,13 +242,13 @@ QVector<Table> allTables()
             real("price", "单价"),
             real("money", "金额"),
         }},
-        {"peijin", {}, {{"pname"}}, {
+        {"peijin", {}, {{"pname"}, {"date"}}, {
             wideText("pname", 50, "品名"),
             wideText("scale", 50, "规格"),
             real("number", "进料数量"),
             dateTime("date", "进料日期"),
         }},
-        {"peichu", {}, {{"pname"}}, {
+        {"peichu", {}, {{"pname"}, {"facname"}, {"date"}}, {
             wideText("pname", 50, "品名"),
             wideText("scale", 50, "规格"),
             wideText("facname", 50, "厂商名称"),
@@ -268,7 +268,7 @@ QVector<Table> allTables()
             wideText("color", 50, "颜色"),
             wideText("width", 50, "幅宽"),
         }},
-        {"pandiancun", {}, {{"pname"}}, {
+        {"pandiancun", {}, {{"pname"}, {"facname"}, {"date"}}, {
             wideText("facname", 50, "厂商名称"),
             wideText("pname", 50, "品名"),
             wideText("scale", 50, "规格"),
@@ -282,7 +282,7 @@ QVector<Table> allTables()
             dateTime("date", "盘点日期"),
             wideText("memo", 50, "备注"),
         }},
-        {"pandiancunfuliao", {}, {{"pname"}}, {
+        {"pandiancunfuliao", {}, {{"pname"}, {"date"}}, {
             wideText("facname", 50, "厂商名称"),
             wideText("pname", 50, "品名"),
             wideText("scale", 50, "规格"),
@@ -360,7 +360,7 @@ QVector<Table> allTables()
             wideText("cap", 50, "机长"),
             wideText("memo", 50, "备注"),
         }},
-        {"stuffreport", {}, {{"cname"}}, {
+        {"stuffreport", {}, {{"cname"}, {"date"}}, {
             wideText("cname", 50, "客户名称"),
             wideText("bname", 50, "布类名称"),
             wideText("scale", 50, "规格"),
@@ -397,7 +397,7 @@ QVector<Table> allTables()
             real("shinumber"),
             wideText("memo", 50),
         }},
-        {"chuhuo", {}, {{"cname"}, {"accessid"}, {"ordno"}}, {
+        {"chuhuo", {}, {{"cname"}, {"accessid"}, {"ordno"}, {"pname"}, {"date"}}, {
             wideText("Accessid", 50, "凭证号码"),
             wideText("cname", 50, "客户名称"),
             wideText("ordno", 50, "订单号码"),
@@ -412,7 +412,7 @@ QVector<Table> allTables()
             wideText("b1", 50, "状态"),
             wideText("b2", 50, "标记"),
         }},
-        {"chuhuodailiao", {}, {{"accessid"}}, {
+        {"chuhuodailiao", {}, {{"accessid"}, {"pname"}, {"date"}}, {
             wideText("Accessid", 50, "凭证号码"),
             wideText("cname", 50, "客户名称"),
             wideText("ordno", 50, "订单号码"),
@@ -427,7 +427,7 @@ QVector<Table> allTables()
             fixedText("money", 10, "金额"),
             wideText("b1", 50, "状态"),
         }},
-        {"backform", {}, {{"c_name"}}, {
+        {"backform", {}, {{"c_name"}, {"pname"}, {"date"}}, {
             wideText("c_name", 50, "客户名称"),
             dateTime("date", "退料日期"),
             wideText("pname", 50, "材料名称"),
@@ -446,7 +446,7 @@ QVector<Table> allTables()
             wideText("date", 50, "出货日期"),
             wideText("dname", 50, "代料名称"),
         }},
-        {"yingshou", {}, {{"cname"}}, {
+        {"yingshou", {}, {{"cname"}, {"date"}}, {
             wideText("cname", 50, "客户名称"),
             dateTime("date", "结帐日期"),
             fixedText("bibie", 10, "币别"),
@@ -456,7 +456,7 @@ QVector<Table> allTables()
             wideText("memo", 50, "备注"),
             wideText("state", 50, "状态"),
         }},
-        {"yingfu", {}, {{"fname"}}, {
+        {"yingfu", {}, {{"fname"}, {"date"}}, {
             wideText("fname", 50, "厂商名称"),
             dateTime("date", "结帐日期"),
             wideText("bibie", 50, "币别"),
@@ -465,7 +465,8 @@ QVector<Table> allTables()
             real("shishou", "实付金额"),
             wideText("memo", 50, "备注"),
             wideText("state", 50, "状态"),
-        }},    };
+        }},
+    };
 }
 
 } // namespace

@@ -24,9 +24,18 @@ QString SqlDialect::columnType(Engine engine, const Column &column)
     const bool pg = engine == Engine::PostgreSQL;
     switch (column.type) {
     case ColumnType::Text:
-    case ColumnType::FixedText:
     case ColumnType::WideText:
         return QStringLiteral("varchar(%1)").arg(column.width);
+    case ColumnType::FixedText:
+        // A fixed-width column holds its text padded with blanks, while the
+        // statements compare it with texts as typed ("where c_id=:Q1"). Both
+        // engines are told that trailing blanks do not count, in =, distinct,
+        // order and the indexes alike. PostgreSQL's blank-padded type without
+        // a length keeps the padding the data layer gives (GBK bytes, not
+        // characters); the check bounds it as varchar(n) would.
+        if (pg)
+            return QStringLiteral("bpchar check (char_length(%1) <= %2)").arg(quoted(column.sqlName())).arg(column.width);
+        return QStringLiteral("varchar(%1) collate rtrim").arg(column.width);
     case ColumnType::Real:
         return pg ? QStringLiteral("double precision") : QStringLiteral("real");
     case ColumnType::Integer:

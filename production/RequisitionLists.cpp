@@ -1,17 +1,13 @@
 #include "production/RequisitionLists.h"
 
-#include "db/ColumnValue.h"
 #include "db/Query.h"
-#include "db/Schema.h"
 
 namespace production {
 
 QStringList RequisitionLists::processingOrders(const QString &customer) const
 {
-    // The customer column is fixed-width: a typed name is compared as the column holds it.
-    const db::Column &c_id = db::Schema::table(QStringLiteral("indent")).column(QStringLiteral("c_id"));
     return db::Query::texts(m_connection, QStringLiteral("select distinct num from indent where c_id=:Q1"),
-                            {{QStringLiteral("Q1"), db::ColumnValue::toStored(c_id, customer)}});
+                            {{QStringLiteral("Q1"), customer}});
 }
 
 QStringList RequisitionLists::items(const stock::FamilyTables &family) const

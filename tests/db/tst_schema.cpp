@@ -66,6 +66,57 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select f_name from youseyan")).toString().size(), 50);
     }
 
+    // Every text column of the schema, by its own type and width: an
+    // over-long Chinese text that starts with a letter (so that a cut at an
+    // even number of GBK bytes would fall inside a character) and an
+    // over-long ASCII text come back cut, fixed-width ones padded.
+    void everyTextColumnKeepsItsWidth_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        for (const Table &t : Schema::tables())
+            for (const Column &c : t.columns)
+                if (c.isText())
+                    QTest::addRow("%s.%s", qPrintable(t.name), qPrintable(c.name)) << t.name << c.name;
+    }
+    void everyTextColumnKeepsItsWidth()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, column);
+        const Table &t = Schema::table(table);
+        const int target = t.columnIndex(column);
+        const Column &c = t.columns[target];
+        const QChar cloth(0x5E03);   // 布, two bytes in GBK
+
+        const QString chinese = QLatin1Char('x') + QString(c.width, cloth);
+        const QString ascii(c.width + 5, QLatin1Char('a'));
+        QString chineseKept;
+        QString asciiKept(c.width, QLatin1Char('a'));
+        if (c.type == ColumnType::WideText) {
+            chineseKept = QLatin1Char('x') + QString(c.width - 1, cloth);
+        } else {
+            const int characters = (c.width - 1) / 2;
+            chineseKept = QLatin1Char('x') + QString(characters, cloth);
+            if (c.type == ColumnType::FixedText)
+                chineseKept += QString(c.width - 1 - 2 * characters, QLatin1Char(' '));
+        }
+
+        const QString name = SqlDialect::quoted(t.name);
+        for (const auto &[typed, kept] : {std::pair{chinese, chineseKept}, std::pair{ascii, asciiKept}}) {
+            m_db.connection().run(QStringLiteral("delete from %1").arg(name));
+            TableDataSet data(m_db.connection(), table);
+            data.open();
+            QVector<QVariant> row(t.columns.size());
+            if (t.hasKey() && t.key != c.name)
+                row[t.columnIndex(t.key)] = QStringLiteral("K");
+            row[target] = typed;
+            data.append(row);
+            data.reopen();
+            QCOMPARE(data.rowCount(), 1);
+            QCOMPARE(data.value(0, target).toString(), kept);
+        }
+    }
+
     void aBadNumberWritesNothingOfTheRow()
     {
         TableDataSet exchange(m_db.connection(), QStringLiteral("exchange"));

@@ -82,6 +82,63 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from yousekucun")).toInt(), 0);
     }
 
+    // A fixed-width column holds its text padded with blanks; statements,
+    // distinct and the row filter compare it with texts as typed.
+    void fixedWidthColumnsCompareWithoutTheirPadding()
+    {
+        TableDataSet orders(m_db.connection(), QStringLiteral("indent"));
+        orders.open();
+        orders.append({QStringLiteral("甲厂"), QStringLiteral("A001"), QStringLiteral("尼龙布"), {}, {}, {}, {}, {}, {},
+                       {}, {}, QStringLiteral("代料X")});
+        QCOMPARE(m_db.scalar(QStringLiteral("select num from indent")).toString(), QStringLiteral("A001      "));
+        const QMap<QString, QVariant> order{{QStringLiteral("Q1"), QStringLiteral("甲厂")},
+                                            {QStringLiteral("Q2"), QStringLiteral("A001")},
+                                            {QStringLiteral("Q3"), QStringLiteral("尼龙布")}};
+        QCOMPARE(Query::texts(m_db.connection(),
+                              QStringLiteral("select distinct c_order from indent where c_id=:Q1 and num=:Q2 and pname=:Q3"),
+                              order),
+                 QStringList{QStringLiteral("代料X")});
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from indent where c_id = ?"), {QStringLiteral("甲")}).toInt(), 0);
+
+        // The same order written by a statement, unpadded, is the same order.
+        m_db.connection().run(QStringLiteral("insert into indent (c_id, num, pname, c_order) values (?, ?, ?, ?)"),
+                              {QStringLiteral("甲厂"), QStringLiteral("A001"), QStringLiteral("尼龙布"),
+                               QStringLiteral("代料X")});
+        QCOMPARE(Query::texts(m_db.connection(), QStringLiteral("select distinct num from indent")).size(), 1);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from indent where ? = c_id"), {QStringLiteral("甲厂")}).toInt(),
+                 2);
+
+        orders.setFilter(RowFilter::equals(QStringLiteral("c_id"), QStringLiteral("甲厂"))
+                         && RowFilter::equals(QStringLiteral("num"), QStringLiteral("A001")));
+        orders.setFiltered(true);
+        orders.reopen();
+        QCOMPARE(orders.rowCount(), 2);
+        // A typed text longer than the column never equals what the column holds.
+        orders.append({QStringLiteral("甲厂甲厂甲厂"), QStringLiteral("A002")});
+        orders.setFilter(RowFilter::equals(QStringLiteral("c_id"), QStringLiteral("甲厂甲厂甲厂")));
+        orders.reopen();
+        QCOMPARE(orders.rowCount(), 0);
+        // An empty text finds the orders whose number is blanks or nothing.
+        orders.append({QStringLiteral("乙厂"), QString()});
+        orders.append({QStringLiteral("乙厂"), QVariant()});
+        orders.setFilter(RowFilter::equals(QStringLiteral("num"), QString()));
+        orders.reopen();
+        QCOMPARE(orders.rowCount(), 2);
+    }
+
+    void aKeyIsTheSameWithOrWithoutPadding()
+    {
+        TableDataSet sections(m_db.connection(), QStringLiteral("section"));
+        sections.open();
+        sections.append({QStringLiteral("01"), QStringLiteral("裁断")});
+        QVERIFY_THROWS_EXCEPTION(AppError, m_db.connection().run(
+                                               QStringLiteral("insert into section (section_id, section_name) values (?, ?)"),
+                                               {QStringLiteral("01"), QStringLiteral("贴合")}));
+        QCOMPARE(Query::texts(m_db.connection(), QStringLiteral("select section_name from section where section_id=:Q1"),
+                              {{QStringLiteral("Q1"), QStringLiteral("01")}}),
+                 QStringList{QStringLiteral("裁断")});
+    }
+
     void aMissingParameterIsAClearError()
     {
         Query q(m_db.connection());

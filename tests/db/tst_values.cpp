@@ -132,6 +132,9 @@ private Q_SLOTS:
         QTest::newRow("mixed case") << "DELETE LinLiaoDanTemp" << "DELETE from LinLiaoDanTemp";
         QTest::newRow("from kept") << "delete from inc where sa=sa  and id=:Q1" << "delete from inc where sa=sa  and id=:Q1";
         QTest::newRow("select untouched") << "select linid from inc where id=:Q1" << "select linid from inc where id=:Q1";
+        QTest::newRow("Chinese aliases untouched")
+            << "select pname 品名,scale 规格,number 数量  from peicun order by pname"
+            << "select pname 品名,scale 规格,number 数量  from peicun order by pname";
     }
     void statementsAreAdapted()
     {
