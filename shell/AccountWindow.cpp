@@ -53,6 +53,8 @@ QLineEdit *AccountWindow::addPasswordField(const QString &label, const QString &
     auto *field = new QLineEdit;
     field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
+    // An asterisk per typed character, whatever mask the desktop style draws.
+    field->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     m_form->addRow(label, field);
     m_chain << field;
     return field;

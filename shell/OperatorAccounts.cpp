@@ -7,9 +7,18 @@
 
 namespace shell {
 
+namespace {
+
+// The rows that are operator accounts: the marker set, and never one of the
+// two document counters, whatever their marker holds (an older installation
+// or a hand edit may have filled it).
+const QString AccountRows = QStringLiteral("sa=sa and id<>'1' and id<>'2'");
+
+} // namespace
+
 QStringList OperatorAccounts::accounts() const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct id from inc where sa=sa"));
+    return db::Query::texts(m_connection, QStringLiteral("select distinct id from inc where ") + AccountRows);
 }
 
 bool OperatorAccounts::hasAccounts() const
@@ -20,7 +29,7 @@ bool OperatorAccounts::hasAccounts() const
 bool OperatorAccounts::signIn(const QString &account, const QString &password)
 {
     db::Query query(m_connection);
-    query.setText(QStringLiteral("select distinct linid from inc where sa=sa and id=:Q1"));
+    query.setText(QStringLiteral("select distinct linid from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
     query.setParam(QStringLiteral("Q1"), account.trimmed());
     query.open();
     if (!query.next())
@@ -28,9 +37,11 @@ bool OperatorAccounts::signIn(const QString &account, const QString &password)
     const QString stored = query.valueText(0);
     if (!PasswordHash::matches(stored, password))
         return false;
-    if (!PasswordHash::isHash(stored)) {
+    // The password matched the row as it was read. Should another workstation
+    // change or remove the row in the meantime, the upgrade finds nothing to
+    // replace and that change stands.
+    if (!PasswordHash::isHash(stored))
         replacePassword(account.trimmed(), stored, password);
-    }
     return true;
 }
 
@@ -70,7 +81,7 @@ OperatorAccounts::Outcome OperatorAccounts::registerAccount(const QString &accou
 void OperatorAccounts::deregister(const QString &account)
 {
     db::Query query(m_connection);
-    query.setText(QStringLiteral("delete from inc where sa=sa  and id=:Q1"));
+    query.setText(QStringLiteral("delete from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
     query.setParam(QStringLiteral("Q1"), account);
     query.exec();
 }
@@ -79,7 +90,7 @@ OperatorAccounts::Outcome OperatorAccounts::changePassword(const QString &accoun
                                                            const QString &password, const QString &confirmation)
 {
     db::Query query(m_connection);
-    query.setText(QStringLiteral("select id,linid from inc where sa=sa and id=:Q1"));
+    query.setText(QStringLiteral("select id,linid from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
     query.setParam(QStringLiteral("Q1"), account);
     query.open();
     if (!query.next() || !PasswordHash::matches(query.valueText(1), current))
@@ -88,18 +99,23 @@ OperatorAccounts::Outcome OperatorAccounts::changePassword(const QString &accoun
     query.close();
     if (password != confirmation)
         return Outcome::PasswordsDiffer;
-    replacePassword(account, stored, confirmation.trimmed());
+    // Another workstation may have changed or removed the account since it
+    // was read: the current password typed then matches nothing any more.
+    if (!replacePassword(account, stored, confirmation.trimmed()))
+        return Outcome::WrongPassword;
     return Outcome::Done;
 }
 
-void OperatorAccounts::replacePassword(const QString &id, const QString &stored, const QString &password)
+bool OperatorAccounts::replacePassword(const QString &id, const QString &stored, const QString &password)
 {
     db::Query update(m_connection);
-    update.setText(QStringLiteral("update inc set linid=:Q1 where sa=sa and id=:Q2 and linid=:Q3"));
+    update.setText(QStringLiteral("update inc set linid=:Q1 where ") + AccountRows
+                   + QStringLiteral(" and id=:Q2 and linid=:Q3"));
     update.setParam(QStringLiteral("Q1"), PasswordHash::make(password));
     update.setParam(QStringLiteral("Q2"), id);
     update.setParam(QStringLiteral("Q3"), stored);
     update.exec();
+    return update.rowsAffected() > 0;
 }
 
 void OperatorAccounts::requireOperatorId(const QString &id) const

@@ -8,8 +8,8 @@
 namespace shell {
 
 // The operator accounts kept in table inc. Account rows carry "sa" in their
-// marker column; the two document counters ("1" and "2") carry none and never
-// show, sign in, change or disappear here.
+// marker column; the two document counters ("1" and "2") share the table and
+// never show, sign in, change or disappear here, whatever their marker holds.
 class OperatorAccounts {
 public:
     explicit OperatorAccounts(db::Connection &connection) : m_connection(connection) {}
@@ -31,7 +31,8 @@ public:
     // Removes the account as typed; an account that does not exist is no error.
     void deregister(const QString &account);
     // Checks the current password as typed and stores the new one trimmed.
-    // An account without a row has no password that could match.
+    // An account without a row has no password that could match, and neither
+    // has one that another workstation changed or removed since it was read.
     Outcome changePassword(const QString &account, const QString &current, const QString &password,
                            const QString &confirmation);
 
@@ -40,8 +41,9 @@ public:
 private:
     void requireOperatorId(const QString &id) const;
     void append(const QString &id, const QString &password);
-    // Replaces the stored password text of the account by the new one's hash.
-    void replacePassword(const QString &id, const QString &stored, const QString &password);
+    // Replaces the stored password text of the account by the new one's hash;
+    // false when the row no longer holds that stored text.
+    bool replacePassword(const QString &id, const QString &stored, const QString &password);
 
     db::Connection &m_connection;
 };

@@ -154,7 +154,9 @@ public:
 } // namespace
 
 TMainForm::TMainForm(const db::DatabaseUrl &url)
-    : ADOConnection1(std::make_unique<db::Connection>(url))
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                               | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
+      ADOConnection1(std::make_unique<db::Connection>(url))
 {
     setObjectName(QStringLiteral("MainForm"));
     ADOConnection1->open();
@@ -183,6 +185,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::buildMenu()
 {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QHash<QString, QMenu *> menus;
     auto menuFor = [&](const QStringList &path) {
         QMenu *parent = nullptr;
@@ -238,8 +241,9 @@ void TMainForm::buildToolBar()
         first = false;
         const QString name = QString::fromLatin1(item.command);
         auto *action = new QAction(style()->standardIcon(item.picture), QString::fromUtf8(item.caption), ToolBar1);
+        // A hint only as a tooltip: a status tip would cover the date panels
+        // of the status bar with a temporary message.
         action->setToolTip(QString::fromUtf8(item.hint));
-        action->setStatusTip(QString::fromUtf8(item.hint));
         if (name == QLatin1String("ToolButton3"))
             connect(action, &QAction::triggered, this, &TMainForm::ToolButton3Click);
         else if (name == QLatin1String("ToolButton5"))

@@ -3,6 +3,7 @@
 
 #include "shell/OperatorAccounts.h"
 #include "shell/PasswordHash.h"
+#include "shell/TLoginForm.h"
 #include "shell/TXiuGaiF.h"
 #include "shell/TZhuCheF.h"
 
@@ -28,6 +29,20 @@ void click(QWidget *window, const QString &name)
     window->findChild<QPushButton *>(name)->click();
 }
 
+// Signs in through the login window over a disabled main window; true when
+// the main window was released.
+bool signInThroughLogin(db::Connection &connection, const QString &account, const QString &password)
+{
+    QWidget main;
+    main.setEnabled(false);
+    TLoginForm login(connection, &main);
+    login.show();
+    type(&login, QStringLiteral("ComboBox1"), account);
+    type(&login, QStringLiteral("Edit1"), password);
+    click(&login, QStringLiteral("BitBtn1"));
+    return main.isEnabled();
+}
+
 } // namespace
 
 // Registering, deregistering and changing operator accounts through their
@@ -40,6 +55,16 @@ private Q_SLOTS:
         m_db.reset();
         m_dialogs.clear();
         m_db.scalar(QStringLiteral("insert into inc (id, linid, sa) values ('张三', 'Abc', 'sa')"));
+    }
+
+    void cleanup()
+    {
+        if (m_db.isPostgreSQL()) {
+            m_db.connection().run(QStringLiteral("drop trigger if exists inc_changed_elsewhere on inc"));
+            m_db.connection().run(QStringLiteral("drop function if exists inc_changed_elsewhere()"));
+        } else {
+            m_db.connection().run(QStringLiteral("drop trigger if exists inc_changed_elsewhere"));
+        }
     }
 
     void registration_data()
@@ -86,12 +111,21 @@ private Q_SLOTS:
     void theCounterIdsAreNoAccounts_data()
     {
         QTest::addColumn<QString>("account");
-        QTest::newRow("1") << "1";
-        QTest::newRow("2 with blanks") << " 2 ";
+        QTest::addColumn<bool>("marked");   // the counters' marker filled as an account's is
+        QTest::newRow("1") << "1" << false;
+        QTest::newRow("2 with blanks") << " 2 " << false;
+        QTest::newRow("1, counters marked") << "1" << true;
+        QTest::newRow("2, counters marked") << "2" << true;
     }
     void theCounterIdsAreNoAccounts()
     {
         QFETCH(QString, account);
+        QFETCH(bool, marked);
+        if (marked)
+            m_db.scalar(QStringLiteral("update inc set sa = 'sa' where id in ('1', '2')"));
+        auto countersKept = [this] {
+            return m_db.scalar(QStringLiteral("select count(*) from inc where id in ('1', '2') and linid = '1'")).toInt() == 2;
+        };
         TZhuCheF window(m_db.connection());
         window.show();
         QCOMPARE(window.accountList()->count(), 1);
@@ -105,8 +139,25 @@ private Q_SLOTS:
         m_dialogs.clear();
         m_dialogs.answer({true});
         click(&window, QStringLiteral("SpeedButton2"));
-        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc where id in ('1', '2')")).toInt(), 2);
-        QCOMPARE(m_db.scalar(QStringLiteral("select linid from inc where id = '1'")).toString(), QStringLiteral("1"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
+        QCOMPARE(window.accountList()->count(), 1);
+        QVERIFY(countersKept());
+
+        m_dialogs.clear();
+        TXiuGaiF change(m_db.connection());
+        change.show();
+        QCOMPARE(change.accountList()->count(), 1);
+        type(&change, QStringLiteral("ComboBox1"), account);
+        type(&change, QStringLiteral("Edit3"), QStringLiteral("1"));
+        type(&change, QStringLiteral("Edit1"), QStringLiteral("new"));
+        type(&change, QStringLiteral("Edit2"), QStringLiteral("new"));
+        click(&change, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("你输入的密码不正确！")});
+        QVERIFY(countersKept());
+
+        QVERIFY(!signInThroughLogin(m_db.connection(), account, QStringLiteral("1")));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("口令不正确！"));
+        QVERIFY(countersKept());
     }
 
     void deregistering()
@@ -179,16 +230,62 @@ private Q_SLOTS:
 
     void aTrailingBlankIsKeptAtRegistrationAndDroppedByAChange()
     {
-        OperatorAccounts accounts(m_db.connection());
-        QCOMPARE(accounts.registerAccount(QStringLiteral("李四"), QStringLiteral("pw "), QStringLiteral("pw ")),
-                 OperatorAccounts::Outcome::Done);
-        QVERIFY(accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw ")));
-        QVERIFY(!accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw")));
-        QCOMPARE(accounts.changePassword(QStringLiteral("李四"), QStringLiteral("pw "), QStringLiteral("pw "),
-                                         QStringLiteral("pw ")),
-                 OperatorAccounts::Outcome::Done);
-        QVERIFY(accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw")));
-        QVERIFY(!accounts.signIn(QStringLiteral("李四"), QStringLiteral("pw ")));
+        TZhuCheF registration(m_db.connection());
+        registration.show();
+        type(&registration, QStringLiteral("ComboBox1"), QStringLiteral("李四"));
+        type(&registration, QStringLiteral("Edit1"), QStringLiteral("pw "));
+        type(&registration, QStringLiteral("Edit2"), QStringLiteral("pw "));
+        click(&registration, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("注册成功！")});
+        QVERIFY(signInThroughLogin(m_db.connection(), QStringLiteral("李四"), QStringLiteral("pw ")));
+        QVERIFY(!signInThroughLogin(m_db.connection(), QStringLiteral("李四"), QStringLiteral("pw")));
+
+        m_dialogs.clear();
+        TXiuGaiF change(m_db.connection());
+        change.show();
+        type(&change, QStringLiteral("ComboBox1"), QStringLiteral("李四"));
+        for (const char *field : {"Edit3", "Edit1", "Edit2"})
+            type(&change, QString::fromLatin1(field), QStringLiteral("pw "));
+        click(&change, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("密码修改成功！")});
+        QVERIFY(signInThroughLogin(m_db.connection(), QStringLiteral("李四"), QStringLiteral("pw")));
+        QVERIFY(!signInThroughLogin(m_db.connection(), QStringLiteral("李四"), QStringLiteral("pw ")));
+    }
+
+    void aChangeMeetingAnAccountChangedElsewhereIsRefused()
+    {
+        // The update finds no row any more, as when another workstation changed
+        // or removed the account after this one read its password.
+        if (m_db.isPostgreSQL()) {
+            m_db.connection().run(QStringLiteral("create or replace function inc_changed_elsewhere() returns trigger "
+                                                 "language plpgsql as $$ begin return null; end $$"));
+            m_db.connection().run(QStringLiteral("create trigger inc_changed_elsewhere before update on inc "
+                                                 "for each row execute function inc_changed_elsewhere()"));
+        } else {
+            m_db.connection().run(QStringLiteral("create trigger inc_changed_elsewhere before update on inc "
+                                                 "begin select raise(ignore); end"));
+        }
+        TXiuGaiF window(m_db.connection());
+        window.show();
+        type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
+        type(&window, QStringLiteral("Edit3"), QStringLiteral("Abc"));
+        type(&window, QStringLiteral("Edit1"), QStringLiteral("new"));
+        type(&window, QStringLiteral("Edit2"), QStringLiteral("new"));
+        click(&window, QStringLiteral("SpeedButton4"));
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("你输入的密码不正确！")});
+    }
+
+    void passwordFieldsShowAnAsteriskPerCharacter()
+    {
+        TZhuCheF registration(m_db.connection());
+        TXiuGaiF change(m_db.connection());
+        const QList<QLineEdit *> fields = registration.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit")))
+                                          + change.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit")));
+        QCOMPARE(fields.size(), 5);
+        for (QLineEdit *field : fields) {
+            field->setText(QStringLiteral("a 中b"));
+            QCOMPARE(field->displayText(), QStringLiteral("****"));
+        }
     }
 
     void enterWalksTheChainAndRunsTheCommand()

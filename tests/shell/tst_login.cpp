@@ -92,14 +92,22 @@ private Q_SLOTS:
 
     void aPlainTextPasswordIsHashedAtItsFirstSignIn()
     {
-        OperatorAccounts accounts(m_db.connection());
-        QVERIFY(accounts.signIn(QStringLiteral("张三"), QStringLiteral("Abc")));
+        {
+            auto [login, main] = openLogin();
+            signIn(login.get(), QStringLiteral("张三"), QStringLiteral("Abc"));
+            QVERIFY(main->isEnabled());
+        }
         const QString stored = m_db.scalar(QStringLiteral("select linid from inc where id=?"), {QStringLiteral("张三")}).toString();
         QVERIFY(PasswordHash::isHash(stored));
         QVERIFY(stored.size() <= 50);
-        QVERIFY(accounts.signIn(QStringLiteral("张三"), QStringLiteral("Abc")));
-        QVERIFY(!accounts.signIn(QStringLiteral("张三"), QStringLiteral("abc")));
-        QVERIFY(!accounts.signIn(QStringLiteral("张三"), stored));
+        QCOMPARE(m_db.scalar(QStringLiteral("select linid from inc where id=?"), {QStringLiteral("王五")}).toString(),
+                 QStringLiteral("pw "));
+        for (const auto &[password, accepted] : {std::pair{QStringLiteral("Abc"), true},
+                                                 std::pair{QStringLiteral("abc"), false}, std::pair{stored, false}}) {
+            auto [login, main] = openLogin();
+            signIn(login.get(), QStringLiteral("张三"), password);
+            QVERIFY2(main->isEnabled() == accepted, qPrintable(password));
+        }
     }
 
     void theFirstAccountOfANewInstallation()

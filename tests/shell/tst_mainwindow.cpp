@@ -10,9 +10,11 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace shell;
@@ -51,6 +53,7 @@ private Q_SLOTS:
 
     void theMenuBarCaptionsKeepTheirTrailingBlanks()
     {
+        QCOMPARE(m_main->findChild<QMenuBar *>(QStringLiteral("MainMenu1")), m_main->menuBar());
         QStringList titles;
         for (QAction *a : m_main->menuBar()->actions())
             titles << a->text();
@@ -194,6 +197,23 @@ private Q_SLOTS:
         QAction *button = toolAction(caption);
         QVERIFY(button);
         QCOMPARE(button->toolTip(), hint);
+
+        // The hint shows as a tooltip, except on "应收帐款", and never as a
+        // status message that would cover the date panels.
+        QWidget *widget = m_main->findChild<QToolBar *>(QStringLiteral("ToolBar1"))->widgetForAction(button);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(widget, &enter);
+        QCOMPARE(m_main->statusBar()->currentMessage(), QString());
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(widget, &help);
+        const bool hintShown = caption != QStringLiteral("应收帐款");
+        QCOMPARE(QToolTip::isVisible(), hintShown);
+        if (hintShown)
+            QCOMPARE(QToolTip::text(), hint);
+        QToolTip::hideText();
+
         QSignalSpy menu(m_main->command(item), &QAction::triggered);
         button->trigger();
         QCOMPARE(menu.count(), 1);
@@ -283,6 +303,9 @@ private Q_SLOTS:
         QCOMPARE(panel->width(), 250);
         QCOMPARE(m_main->windowTitle(), QStringLiteral("盈丰达管理系統"));
         QCOMPARE(m_main->minimumSize(), QSize(812, 500));
+        for (Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+            QVERIFY(m_main->windowFlags().testFlag(button));
     }
 
     void aDatabaseThatCannotBeOpenedIsNamed()
