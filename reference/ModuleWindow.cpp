@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "db/TextForms.h"
 #include "reference/EntryPanel.h"
+#include "reference/GridRowPosting.h"
 #include "reference/HoverHighlight.h"
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
@@ -234,10 +235,7 @@ void ModuleWindow::buildGrid()
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::clicked, this,
             [this](const QModelIndex &index) { runCommand([this, index] { pickRow(index.row()); }); });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                gridRowChanged(current.row(), previous.row());
-            });
+    m_rowPosting = new GridRowPosting(m_grid);
 }
 
 // The buttons join the highlight as they are added, a window's own ones too.
@@ -314,6 +312,10 @@ bool ModuleWindow::eventFilter(QObject *watched, QEvent *event)
             setCurrentRow(qMin(row, m_model->rowCount() - 1));
             return true;
         }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
+            runCommand([this] { deleteGridRow(); });
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -340,18 +342,15 @@ void ModuleWindow::showTable(int row)
     setCurrentRow(row);
 }
 
-void ModuleWindow::gridRowChanged(int current, int previous)
+// Ctrl+Delete in the grid deletes the current row at once, as editing in the
+// grid bypasses the Delete command's question; the data set deletes exactly
+// that row even where another row holds the same values.
+void ModuleWindow::deleteGridRow()
 {
-    if (m_movingBack || previous < 0 || previous != m_model->pendingRow())
+    const int row = currentRow();
+    if (row < 0 || !m_model->remove(row))
         return;
-    bool posted = false;
-    runCommand([&] {
-        m_model->post();
-        posted = true;
-    });
-    m_movingBack = true;
-    setCurrentRow(posted ? current : previous);
-    m_movingBack = false;
+    setCurrentRow(qMin(row, m_model->rowCount() - 1));
 }
 
 void ModuleWindow::showPrintout(const std::function<QDialog *()> &build)
@@ -362,10 +361,7 @@ void ModuleWindow::showPrintout(const std::function<QDialog *()> &build)
 
 void ModuleWindow::postGridEdit()
 {
-    if (m_model->pendingRow() < 0)
-        return;
-    const int row = m_model->post();
-    showTable(row);
+    m_rowPosting->postPending();
 }
 
 // The key as typed: a key of blanks passes the empty-key test and is stored
@@ -442,7 +438,7 @@ void ModuleWindow::deleteRow()
 
 void ModuleWindow::refresh()
 {
-    m_model->cancel();
+    postGridEdit();
     m_table.close();
     m_table.setFiltered(false);
     m_table.open();
@@ -451,7 +447,7 @@ void ModuleWindow::refresh()
 
 void ModuleWindow::search()
 {
-    m_model->cancel();
+    postGridEdit();
     m_table.close();
     m_table.setFilter(searchFilter());
     m_table.setFiltered(true);

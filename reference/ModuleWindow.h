@@ -21,6 +21,7 @@ namespace db { class Connection; }
 namespace reference {
 
 class EntryPanel;
+class GridRowPosting;
 class HoverHighlight;
 
 // A window's close: post stores what was typed into its grid, under the
@@ -104,8 +105,8 @@ private:
     void buildHoverHighlight();
     void addResetPanel(QWidget *panel);
     void postGridEdit();
+    void deleteGridRow();
     void showTable(int currentRow);
-    void gridRowChanged(int current, int previous);
     QString keyText() const;
 
     db::Connection &m_connection;
@@ -125,8 +126,8 @@ private:
     QWidget *m_rangeFromLabel = nullptr;
     QTableView *m_grid;
     HoverHighlight *m_hover;
+    GridRowPosting *m_rowPosting = nullptr;
     bool m_prepared = false;
-    bool m_movingBack = false;
     bool m_ownsEntry = true;
 };
 

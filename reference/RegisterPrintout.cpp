@@ -2,6 +2,8 @@
 
 #include "report/RuledTable.h"
 
+#include <QRegularExpression>
+
 namespace reference {
 
 using report::Align;
@@ -37,6 +39,15 @@ Band detail(const report::RuledTable &table)
 }
 
 } // namespace
+
+QVariant RegisterSource::value(int row, const QString &field) const
+{
+    const QVariant value = DataSetSource::value(row, field);
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\r\\n\\x{2028}\\x{2029}]"));
+    return value.toString().replace(lineBreak, QStringLiteral(" "));
+}
 
 report::ReportDefinition registerPrintout(const QString &name, const QString &title,
                                           const QList<report::Column> &columns)

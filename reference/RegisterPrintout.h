@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reference/DataSetSource.h"
 #include "report/Column.h"
 #include "report/ReportDefinition.h"
 
@@ -13,5 +14,14 @@ namespace reference {
 // a ruled row of column titles; one ruled line per partner below it.
 report::ReportDefinition registerPrintout(const QString &name, const QString &title,
                                           const QList<report::Column> &columns);
+
+// The rows of a register window as its printout reads them. Every field
+// prints in a one-line cell, so the line breaks of a remark print as blanks
+// instead of pushing its second line half out of the cell.
+class RegisterSource : public DataSetSource {
+public:
+    using DataSetSource::DataSetSource;
+    QVariant value(int row, const QString &field) const override;
+};
 
 } // namespace reference

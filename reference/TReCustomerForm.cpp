@@ -1,12 +1,11 @@
 #include "reference/TReCustomerForm.h"
 
-#include "reference/DataSetSource.h"
 #include "reference/RegisterPrintout.h"
 
 namespace reference {
 
 TReCustomerForm::TReCustomerForm(const db::TableDataSet &customers, QWidget *parent, const QDate &printDate)
-    : report::PrintPreview(definition(), DataSetSource(customers), parent, printDate)
+    : report::PrintPreview(definition(), RegisterSource(customers), parent, printDate)
 {
     setObjectName(QStringLiteral("ReCustomerForm"));
     setWindowTitle(QStringLiteral("客户基本资料打印"));

@@ -1,12 +1,11 @@
 #include "reference/TReFactoryF.h"
 
-#include "reference/DataSetSource.h"
 #include "reference/RegisterPrintout.h"
 
 namespace reference {
 
 TReFactoryF::TReFactoryF(const db::TableDataSet &suppliers, QWidget *parent, const QDate &printDate)
-    : report::PrintPreview(definition(), DataSetSource(suppliers), parent, printDate)
+    : report::PrintPreview(definition(), RegisterSource(suppliers), parent, printDate)
 {
     setObjectName(QStringLiteral("ReFactoryF"));
     setWindowTitle(QStringLiteral("厂商基本资料打印"));

@@ -1,8 +1,9 @@
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 
-#include "reference/HoverHighlight.h"
+#include "db/Schema.h"
 #include "db/TableDataSet.h"
+#include "reference/HoverHighlight.h"
 #include "reference/ModuleWindow.h"
 #include "shell/ModuleWindows.h"
 #include "shell/TMainForm.h"
@@ -14,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QtTest>
 #include <memory>
@@ -158,26 +160,67 @@ private Q_SLOTS:
         QCOMPARE(window->model().rowCount(), 1);
     }
 
-    void theFieldsAreStoredTrimmedAndABlankKeyPasses_data() { addEditorRows(); }
-    void theFieldsAreStoredTrimmedAndABlankKeyPasses()
+    // Add and Modify store every entry field trimmed (the currencies' remark as
+    // typed), the key too, padded with blanks to its fixed width; a key of
+    // blanks only passes the empty-key test and is stored as an empty key.
+    void theFieldsAreStoredTrimmed_data()
     {
-        const Editor e = currentEditor();
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("key");
+        for (const Editor &e : editors()) {
+            const QByteArray name = e.windowClass.toLatin1();
+            QTest::newRow(name + " add") << e.windowClass << "BitBtn1" << " K1 \n";
+            QTest::newRow(name + " add, key of blanks") << e.windowClass << "BitBtn1" << "   ";
+            QTest::newRow(name + " modify") << e.windowClass << "BitBtn2" << " K2 \n";
+        }
+    }
+    void theFieldsAreStoredTrimmed()
+    {
+        QFETCH(QString, windowClass);
+        QFETCH(QString, command);
+        QFETCH(QString, key);
+        const Editor e = editorOf(windowClass);
+        const bool modify = command == QLatin1String("BitBtn2");
+        if (modify)
+            insertKeys(e, {"01", "02"});
         auto window = open(e.windowClass);
+        if (modify) {
+            window->refresh();
+            window->setCurrentRow(1);
+        }
+        const auto typed = [&](const QString &control) {
+            return QStringLiteral("  ") + sampleText(e, control) + QStringLiteral(" \n");
+        };
         for (const QString &control : e.controls)
-            type(window.get(), control, QStringLiteral("  ") + sampleText(e, control) + QStringLiteral(" \n"));
-        type(window.get(), QStringLiteral("Edit1"), QStringLiteral("   "));
+            type(window.get(), control, typed(control));
+        type(window.get(), QStringLiteral("Edit1"), key);
         m_dialogs.answer({true});
-        click(window.get(), QStringLiteral("BitBtn1"));
-        QCOMPARE(m_dialogs.last(), QStringLiteral("添加资料成功!"));
-        QCOMPARE(window->model().rowCount(), 1);
-        QCOMPARE(window->focusWidget(), window->findChild<QWidget *>(QStringLiteral("Edit1")));
-        const QVector<QVariant> row = window->model().rowValues(0);
-        QCOMPARE(row[0].toString().trimmed(), QString());
-        QCOMPARE(row[1].toString().trimmed(), sampleText(e, QStringLiteral("Edit2")));
-        const QString memo = e.controls.last();
-        const QString typedMemo = QStringLiteral("  ") + sampleText(e, memo) + QStringLiteral(" \n");
-        QCOMPARE(row.last().toString(), e.windowClass == QLatin1String("TExchangeF") ? typedMemo : sampleText(e, memo));
-        QCOMPARE(textOf(window.get(), QStringLiteral("Edit2")), QStringLiteral("  ") + sampleText(e, QStringLiteral("Edit2")) + QStringLiteral(" \n"));
+        click(window.get(), command);
+        QCOMPARE(m_dialogs.texts(), modify ? (QStringList{QStringLiteral("确定将修改加入到下面表格中吗？"), QStringLiteral("资料修改成功!")})
+                                           : (QStringList{QStringLiteral("确定加入到下面表格中吗？"), QStringLiteral("添加资料成功!")}));
+
+        const QString storedKey = asStored(e, {key.trimmed()}).first();
+        const QVector<QVariant> row = storedRow(e, storedKey);
+        QCOMPARE(row.size(), e.controls.size());
+        QCOMPARE(row[0].toString(), storedKey);
+        const db::Table &table = db::Schema::table(e.table);
+        for (int c = 1; c < e.controls.size(); ++c) {
+            const QString control = e.controls[c];
+            if (table.columns[c].isNumber())
+                QCOMPARE(row[c].toDouble(), sampleText(e, control).toDouble());
+            else if (e.windowClass == QLatin1String("TExchangeF") && c == e.controls.size() - 1)
+                QCOMPARE(row[c].toString(), typed(control));
+            else
+                QCOMPARE(row[c].toString(), sampleText(e, control));
+        }
+        if (modify) {
+            QCOMPARE(keys(e), asStored(e, {"01", "K2"}));
+        } else {
+            QCOMPARE(rowCount(e), 1);
+            QCOMPARE(window->focusWidget(), window->findChild<QWidget *>(QStringLiteral("Edit1")));
+            QCOMPARE(textOf(window.get(), QStringLiteral("Edit2")), typed(QStringLiteral("Edit2")));
+        }
     }
 
     void modifyChangesTheKeyOfTheCurrentRow_data() { addEditorRows(); }
@@ -193,7 +236,7 @@ private Q_SLOTS:
         m_dialogs.answer({true});
         click(window.get(), QStringLiteral("BitBtn2"));
         QCOMPARE(m_dialogs.texts(), (QStringList{QStringLiteral("确定将修改加入到下面表格中吗？"), QStringLiteral("资料修改成功!")}));
-        QCOMPARE(keys(e), (QStringList{"01", "03", "09"}));
+        QCOMPARE(keys(e), asStored(e, {"01", "03", "09"}));
     }
 
     void modifyToAnExistingKeyGoesToTheErrorHandler_data() { addEditorRows(); }
@@ -210,7 +253,7 @@ private Q_SLOTS:
         click(window.get(), QStringLiteral("BitBtn2"));
         QCOMPARE(m_dialogs.shown.size(), 2);
         QCOMPARE(m_dialogs.shown[1].icon, QMessageBox::Critical);
-        QCOMPARE(keys(e), (QStringList{"01", "02"}));
+        QCOMPARE(keys(e), asStored(e, {"01", "02"}));
         QVERIFY(window->isVisible());
     }
 
@@ -238,7 +281,7 @@ private Q_SLOTS:
         m_dialogs.answer({true});
         click(window.get(), QStringLiteral("BitBtn3"));
         QCOMPARE(m_dialogs.last(), QStringLiteral("已成功删除！"));
-        QCOMPARE(keys(e), (QStringList{"01", "03"}));
+        QCOMPARE(keys(e), asStored(e, {"01", "03"}));
         QCOMPARE(window->model().rowCount(), 2);
     }
 
@@ -484,6 +527,118 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select color_name from color where rtrim(color_id) = '01'")).toString(), QStringLiteral(" 红 "));
     }
 
+    // 刷新 and 查询 store a row typed into the grid before they read the table
+    // again; a row the database refuses stops them with the error handler and
+    // stays typed in the grid.
+    void refreshAndSearchStoreTheTypedGridRowFirst_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("刷新") << "SpeedButton2" << 1 << " 红 " << false;
+        QTest::newRow("查询") << "SpeedButton1" << 1 << " 红 " << false;
+        QTest::newRow("刷新, key taken") << "SpeedButton2" << 0 << "02" << true;
+        QTest::newRow("查询, key taken") << "SpeedButton1" << 0 << "02" << true;
+    }
+    void refreshAndSearchStoreTheTypedGridRowFirst()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        const Editor e = editorOf(QStringLiteral("TColorF"));
+        insertKeys(e, {"01", "02"});
+        auto window = open(e.windowClass);
+        QAbstractItemModel *model = window->grid()->model();
+        window->setCurrentRow(0);
+        QVERIFY(model->setData(model->index(0, column), typed));
+        // Another workstation's row: shown once the command has read the table again.
+        insertKeys(e, {"03"});
+        click(window.get(), button);
+
+        const QString firstName = QStringLiteral("select color_name from color where color_id = '01        '");
+        if (refused) {
+            QCOMPARE(m_dialogs.shown.size(), 1);
+            QCOMPARE(m_dialogs.shown[0].icon, QMessageBox::Critical);
+            QCOMPARE(window->model().rowCount(), 2);
+            QCOMPARE(window->model().pendingRow(), 0);
+            QCOMPARE(model->index(0, column).data().toString(), typed);
+            QCOMPARE(keys(e), asStored(e, {"01", "02", "03"}));
+        } else {
+            QVERIFY(m_dialogs.shown.isEmpty());
+            QCOMPARE(window->model().rowCount(), 3);
+            QCOMPARE(window->model().pendingRow(), -1);
+            QCOMPARE(m_db.scalar(firstName).toString(), typed);
+        }
+    }
+
+    // Down on the last row adds a blank row to the grid; left untouched, it is
+    // dropped rather than stored as an empty row.
+    void anUntouchedRowAddedInTheGridIsNotStored()
+    {
+        const Editor e = editorOf(QStringLiteral("TColorF"));
+        insertKeys(e, {"01", "02"});
+        auto window = open(e.windowClass);
+        window->setCurrentRow(1);
+        QTest::keyClick(window->grid(), Qt::Key_Down);
+        QCOMPARE(window->model().rowCount(), 3);
+        click(window.get(), QStringLiteral("SpeedButton2"));
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(window->model().rowCount(), 2);
+        QCOMPARE(rowCount(e), 2);
+    }
+
+    // Ctrl+Delete deletes the grid's current row at once, without the Delete
+    // command's question: exactly that row, though another holds the same values.
+    void ctrlDeleteInTheGridDeletesExactlyTheCurrentRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("typedInto");
+        QTest::addColumn<int>("twinsLeft");
+        QTest::addColumn<int>("rowsLeft");
+        QTest::newRow("second twin") << 1 << false << 1 << 2;
+        QTest::newRow("first twin, typed into") << 0 << true << 1 << 2;
+        QTest::newRow("other row") << 2 << false << 2 << 2;
+        QTest::newRow("row added in the grid") << 3 << true << 2 << 3;
+    }
+    void ctrlDeleteInTheGridDeletesExactlyTheCurrentRow()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, typedInto);
+        QFETCH(int, twinsLeft);
+        QFETCH(int, rowsLeft);
+        db::TableDataSet parts(m_db.connection(), QStringLiteral("peijin"));
+        parts.open();
+        for (const char *name : {"甲", "甲", "乙"})
+            parts.append({QString::fromUtf8(name), QStringLiteral("A")});
+        // A window over a keyless table, where two rows can be equal in every column.
+        reference::ModuleDeclaration twins;
+        twins.windowClass = QStringLiteral("TPartsF");
+        twins.table = QStringLiteral("peijin");
+        twins.fields = {{QStringLiteral("品名："), QStringLiteral("Edit1"), QStringLiteral("pname")},
+                        {QStringLiteral("规格："), QStringLiteral("Edit2"), QStringLiteral("scale")}};
+        twins.grid = {{QStringLiteral("pname"), QStringLiteral("品名"), 15}, {QStringLiteral("scale"), QStringLiteral("规格"), 15}};
+        ModuleWindow window(m_db.connection(), twins);
+        window.show();
+        QAbstractItemModel *model = window.grid()->model();
+        window.setCurrentRow(qMin(row, 2));
+        if (row == 3)
+            QTest::keyClick(window.grid(), Qt::Key_Down);
+        QCOMPARE(window.currentRow(), row);
+        if (typedInto)
+            QVERIFY(model->setData(model->index(row, 1), QStringLiteral("改")));
+
+        QTest::keyClick(window.grid(), Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from peijin where pname = '甲' and scale = 'A'")).toInt(), twinsLeft);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from peijin")).toInt(), rowsLeft);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from peijin where scale = '改'")).toInt(), 0);
+        QCOMPARE(window.model().rowCount(), rowsLeft);
+        QCOMPARE(window.model().pendingRow(), -1);
+        QCOMPARE(window.currentRow(), qMin(row, rowsLeft - 1));
+    }
+
     void twoWindowsOfOneEditorCloseOneByOne()
     {
         shell::TMainForm main(m_db.url());
@@ -540,15 +695,41 @@ private:
         }
     }
 
-    // The stored keys in order, without the blanks that pad fixed-width keys.
+    // The stored keys in order, exactly as stored.
     QStringList keys(const Editor &e)
     {
         QStringList result;
-        const int count = rowCount(e);
-        for (int i = 0; i < count; ++i)
-            result << m_db.scalar(QStringLiteral("select %1 from %2 order by %1 limit 1 offset %3")
-                                      .arg(e.keyColumn, e.table).arg(i)).toString().trimmed();
+        QSqlQuery query = m_db.connection().run(QStringLiteral("select %1 from %2 order by %1").arg(e.keyColumn, e.table));
+        while (query.next())
+            result << query.value(0).toString();
         return result;
+    }
+
+    // Keys as a fixed-width key column holds them: padded with blanks to its width.
+    static QStringList asStored(const Editor &e, const QStringList &keys)
+    {
+        const int width = db::Schema::table(e.table).column(e.keyColumn).width;
+        QStringList result;
+        for (const QString &key : keys)
+            result << key.leftJustified(width, QLatin1Char(' '));
+        return result;
+    }
+
+    // The stored row of that key, its columns in table order; empty when there is none.
+    QVector<QVariant> storedRow(const Editor &e, const QString &key)
+    {
+        QStringList columns;
+        for (const db::Column &c : db::Schema::table(e.table).columns)
+            columns << c.sqlName();
+        QSqlQuery query = m_db.connection().run(
+            QStringLiteral("select %1 from %2 where %3 = ?").arg(columns.join(QStringLiteral(", ")), e.table, e.keyColumn),
+            {key});
+        QVector<QVariant> row;
+        if (query.next()) {
+            for (int c = 0; c < columns.size(); ++c)
+                row << query.value(c);
+        }
+        return row;
     }
 
     int rowCount(const Editor &e) { return m_db.scalar(QStringLiteral("select count(*) from ") + e.table).toInt(); }

@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 
+#include "db/Schema.h"
 #include "db/TableDataSet.h"
 #include "db/TextForms.h"
 #include "reference/EntryPanel.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -80,9 +82,21 @@ QVector<QVariant> partner(const Register &r, const QString &id, const QString &n
     return row;
 }
 
-QString trimmedText(const QVariant &value)
+// The key as the register's fixed-width key column holds it: padded with
+// blanks to the column's width.
+QString keyAsStored(const Register &r, const QString &key)
 {
-    return value.toString().trimmed();
+    return key.leftJustified(db::Schema::table(r.table).column(QStringLiteral("id")).width, QLatin1Char(' '));
+}
+
+// A row as Add and Modify store it: every text trimmed, the key padded.
+QVector<QVariant> asStored(const Register &r, const QVector<QVariant> &row)
+{
+    QVector<QVariant> stored;
+    for (const QVariant &value : row)
+        stored << value.toString().trimmed();
+    stored[0] = keyAsStored(r, stored[0].toString());
+    return stored;
 }
 
 // The text of a PDF as pdftotext reads it, pages ending in form feeds.
@@ -140,15 +154,37 @@ private Q_SLOTS:
         click(r.add);
 
         QCOMPARE(m_dialogs.texts(), (QStringList{"确定加入到下面表格中吗？", "添加资料成功!"}));
-        db::TableDataSet stored(m_db.connection(), r.table);
-        stored.open();
-        QCOMPARE(stored.rowCount(), 1);
-        for (int c = 0; c < row.size(); ++c)
-            QCOMPARE(trimmedText(stored.value(0, c)), row[c].toString());
-        QCOMPARE(stored.value(0, 1).toString(), row[1].toString());
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from %1").arg(r.table)).toInt(), 1);
+        QCOMPARE(storedRow(r, keyAsStored(r, "P01")), asStored(r, row));
         QCOMPARE(gridTexts(1), QStringList{"盈丰"});
         // The customer register takes the focus back to the key; the supplier register leaves it.
         QCOMPARE(m_window->focusWidget(), field(r.windowClass == "TCustomerF" ? "Edit1" : "Edit5"));
+    }
+
+    // Modify overwrites the current row with the trimmed texts, its key too;
+    // the supplier register once 刷新 has opened its table.
+    void modifyStoresTheTrimmedTextsKeyIncluded_data() { registers(); }
+    void modifyStoresTheTrimmedTextsKeyIncluded()
+    {
+        QFETCH(QString, windowClass);
+        const Register &r = registerOf(windowClass);
+        store(r, {{"P01", "甲"}, {"P02", "乙"}});
+        open(r);
+        click("SpeedButton2");
+        m_window->setCurrentRow(1);
+        m_window->pickRow(1);
+        const QVector<QVariant> row = partner(r, "P09", "丙");
+        for (int c = 0; c < r.controls.size(); ++c)
+            m_window->entryPanel()->setText(r.controls[c], QStringLiteral("  %1 \n").arg(row[c].toString()));
+        m_dialogs.answer({true});
+        click(r.modify);
+
+        QCOMPARE(m_dialogs.texts(), (QStringList{"确定将修改加入到下面表格中吗？", "资料修改成功!"}));
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from %1").arg(r.table)).toInt(), 2);
+        QCOMPARE(storedRow(r, keyAsStored(r, "P09")), asStored(r, row));
+        QCOMPARE(storedRow(r, keyAsStored(r, "P01")), asStored(r, partner(r, "P01", "甲")));
+        QVERIFY(storedRow(r, keyAsStored(r, "P02")).isEmpty());
+        QCOMPARE(gridTexts(0), (QStringList{"P01", "P09"}));
     }
 
     void addRefusals_data()
@@ -433,6 +469,24 @@ private Q_SLOTS:
         QVERIFY(!texts.contains(QStringLiteral("华丰化工")));
     }
 
+    // Every field prints in a one-line cell: a remark's line breaks print as blanks.
+    void printoutPrintsLineBreaksAsBlanks_data() { registers(); }
+    void printoutPrintsLineBreaksAsBlanks()
+    {
+        QFETCH(QString, windowClass);
+        const Register &r = registerOf(windowClass);
+        QVector<QVariant> row = partner(r, "P01", "晋江");
+        row.last() = QStringLiteral("月结\n30天\r\n现金");
+        db::TableDataSet table(m_db.connection(), r.table);
+        table.open();
+        table.append(row);
+        open(r);
+        click("SpeedButton2");
+        const QStringList texts = print()->document().pages().first().texts();
+        QVERIFY(texts.contains(QStringLiteral("月结 30天 现金")));
+        QVERIFY(texts.filter(QRegularExpression(QStringLiteral("[\r\n]"))).isEmpty());
+    }
+
     void printoutTakesATypedGridRow()
     {
         store(customers(), {{"C001", "福州鞋业"}});
@@ -535,6 +589,23 @@ private:
         m_window.reset(static_cast<ModuleWindow *>(shell::ModuleWindows::factories().value(r.windowClass)(m_db.connection())));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    // The stored row of that key, exactly as stored, its columns in table
+    // order; empty when there is none.
+    QVector<QVariant> storedRow(const Register &r, const QString &key)
+    {
+        QStringList columns;
+        for (const db::Column &c : db::Schema::table(r.table).columns)
+            columns << c.sqlName();
+        QSqlQuery query = m_db.connection().run(
+            QStringLiteral("select %1 from %2 where id = ?").arg(columns.join(QStringLiteral(", ")), r.table), {key});
+        QVector<QVariant> row;
+        if (query.next()) {
+            for (int c = 0; c < columns.size(); ++c)
+                row << query.value(c);
+        }
+        return row;
     }
 
     QWidget *field(const QString &control) const { return m_window->entryPanel()->field(control); }
