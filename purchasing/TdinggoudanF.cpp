@@ -118,8 +118,8 @@ bool TdinggoudanF::computeTotal()
 
 void TdinggoudanF::SpeedButton3Click()
 {
-    const QString number = PurchaseOrderNumbers(connection()).take();
-    showPrintout([this, number] { return new TReProcureForm(table(), number, this); });
+    // The number is taken once the typed grid row is stored: a refused row takes none.
+    showPrintout([this] { return new TReProcureForm(table(), PurchaseOrderNumbers(connection()).take(), this); });
 }
 
 } // namespace purchasing

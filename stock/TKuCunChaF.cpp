@@ -1,6 +1,7 @@
 #include "stock/TKuCunChaF.h"
 
 #include "reference/EntryPanel.h"
+#include "reference/GridRowPosting.h"
 #include "reference/HoverHighlight.h"
 #include "reference/ModuleWindow.h"
 #include "shell/CommandGuard.h"
@@ -95,6 +96,7 @@ TKuCunChaF::TKuCunChaF(db::Connection &connection, QWidget *parent)
       m_colourModel(new db::DataSetModel(m_colour, gridColumns(), this)),
       m_auxiliaryModel(new db::DataSetModel(m_auxiliary, gridColumns(), this)),
       m_grid(new QTableView),
+      m_rowPosting(new reference::GridRowPosting(m_grid)),
       m_hover(new reference::HoverHighlight(this))
 {
     setObjectName(QStringLiteral("KuCunChaF"));
@@ -133,10 +135,14 @@ QWidget *TKuCunChaF::buildFamilies()
                                                   {Family::AuxiliaryMaterial, QStringLiteral("副料")}};
     for (const auto &[family, caption] : families) {
         auto *choice = new QRadioButton(caption);
-        choice->setObjectName(family == Family::ColourFabric ? QStringLiteral("RadioButton1")
-                                                             : QStringLiteral("RadioButton2"));
-        connect(choice, &QRadioButton::clicked, this,
-                [this, f = family] { runCommand([this, f] { chooseFamily(f); }); });
+        const bool colour = family == Family::ColourFabric;
+        choice->setObjectName(colour ? QStringLiteral("RadioButton1") : QStringLiteral("RadioButton2"));
+        (colour ? m_colourChoice : m_auxiliaryChoice) = choice;
+        // A family that could not be chosen (the typed row was refused) leaves the old one marked.
+        connect(choice, &QRadioButton::clicked, this, [this, f = family] {
+            runCommand([this, f] { chooseFamily(f); });
+            showChosenFamily();
+        });
         row->addWidget(choice);
     }
     m_hover->addResetArea(group);
@@ -210,22 +216,22 @@ int TKuCunChaF::currentRow() const
 void TKuCunChaF::showTable(int row)
 {
     model()->reload();
-    if (row >= 0 && row < model()->rowCount())
-        m_grid->setCurrentIndex(model()->index(row, qMax(0, m_grid->currentIndex().column())));
+    m_rowPosting->setCurrentRow(row);
 }
 
-void TKuCunChaF::postGridEdit()
+void TKuCunChaF::showChosenFamily()
 {
-    if (m_family && model()->pendingRow() >= 0)
-        showTable(model()->post());
+    if (m_family)
+        (*m_family == Family::ColourFabric ? m_colourChoice : m_auxiliaryChoice)->setChecked(true);
 }
 
 void TKuCunChaF::chooseFamily(Family family)
 {
-    postGridEdit();
-    m_family = family;
+    m_rowPosting->postPending();
     table(family).open();
+    m_family = family;
     m_grid->setModel(model());
+    m_rowPosting->followModel();
     reference::sizeColumns(m_grid, gridColumns());
     showTable(0);
     // The first name stands in the field; the specifications stay as they were.
@@ -244,7 +250,7 @@ void TKuCunChaF::search()
         DialogService::message(QStringLiteral("请先点先类别！"));
         return;
     }
-    model()->cancel();
+    m_rowPosting->postPending();
     db::TableDataSet &data = table(*m_family);
     data.close();
     data.setFilter(StockInquiry::filter(m_name->currentText(), m_specification->currentText()));
@@ -255,8 +261,7 @@ void TKuCunChaF::search()
 
 void TKuCunChaF::refresh()
 {
-    m_colourModel->cancel();
-    m_auxiliaryModel->cancel();
+    m_rowPosting->postPending();
     for (db::TableDataSet *data : {&m_colour, &m_auxiliary}) {
         data->close();
         data->setFiltered(false);
@@ -272,7 +277,7 @@ void TKuCunChaF::modifyRow()
 {
     if (!m_family)
         return;
-    postGridEdit();
+    m_rowPosting->postPending();
     DialogService::message(QStringLiteral("修改成功!"));
 }
 
@@ -280,7 +285,7 @@ void TKuCunChaF::deleteRow()
 {
     if (!m_family)
         return;
-    postGridEdit();
+    m_rowPosting->postPending();
     if (!DialogService::warning(textsOf(*m_family).deleteQuestion))
         return;
     const int row = currentRow();
@@ -293,7 +298,7 @@ void TKuCunChaF::printAllStock()
 {
     if (!m_family)
         return;
-    postGridEdit();
+    m_rowPosting->postPending();
     if (!DialogService::warning(textsOf(*m_family).printQuestion))
         return;
     (new TKuCunRiBaoPreF(m_inquiry.dailyReportRows(*m_family), this))->showMaximized();
@@ -310,7 +315,7 @@ void TKuCunChaF::priceEntered()
     const double money = StockInquiry::amount(values.value(t.columnIndex(QStringLiteral("number"))),
                                               values.value(t.columnIndex(QStringLiteral("price"))));
     m->setData(m->index(row, MoneyColumn), money, Qt::EditRole);
-    showTable(m->post());
+    m_rowPosting->postPending();
 }
 
 bool TKuCunChaF::eventFilter(QObject *watched, QEvent *event)
@@ -324,7 +329,7 @@ bool TKuCunChaF::eventFilter(QObject *watched, QEvent *event)
 
 void TKuCunChaF::closeEvent(QCloseEvent *event)
 {
-    reference::closeAfterPosting(event, [this] { postGridEdit(); });
+    reference::closeAfterPosting(event, [this] { m_rowPosting->postPending(); });
 }
 
 } // namespace stock

@@ -12,7 +12,10 @@ class QComboBox;
 class QRadioButton;
 class QTableView;
 
-namespace reference { class HoverHighlight; }
+namespace reference {
+class GridRowPosting;
+class HoverHighlight;
+}
 
 namespace stock {
 
@@ -53,7 +56,7 @@ private:
     db::DataSetModel *model() const;
     int currentRow() const;
     void showTable(int row);
-    void postGridEdit();
+    void showChosenFamily();
 
     db::Connection &m_connection;
     StockInquiry m_inquiry;
@@ -64,7 +67,10 @@ private:
     std::optional<Family> m_family;
     QComboBox *m_name = nullptr;
     QComboBox *m_specification = nullptr;
+    QRadioButton *m_colourChoice = nullptr;
+    QRadioButton *m_auxiliaryChoice = nullptr;
     QTableView *m_grid;
+    reference::GridRowPosting *m_rowPosting;
     reference::HoverHighlight *m_hover;
 };
 

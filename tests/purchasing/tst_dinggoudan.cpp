@@ -13,10 +13,17 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QSet>
+#include <QTableView>
 #include <QtTest>
 #include <thread>
 
 using purchasing::TdinggoudanF;
+
+namespace {
+
+constexpr int MountColumn = 10;
+
+} // namespace
 
 // The purchase-order window: the order number it needs, the line total, the
 // search and the numbered printout.
@@ -155,6 +162,26 @@ private Q_SLOTS:
         QVERIFY2(m_dialogs.last().contains(QStringLiteral("订购单计数")), qPrintable(m_dialogs.last()));
         QVERIFY(m_window->findChildren<purchasing::TReProcureForm *>().isEmpty());
         QCOMPARE(m_db.scalar("select linid from inc where id = '2'"), before);
+    }
+
+    void aRefusedGridRowTakesNoNumber()
+    {
+        m_db.connection().run("insert into procureform (id, f_name, pname, mount) values ('PO-7', '华丰', '网布', 5)");
+        m_db.connection().run("update inc set linid = '41' where id = '2'");
+        m_window->refresh();
+        QAbstractItemModel *grid = m_window->grid()->model();
+        QVERIFY(grid->setData(grid->index(0, MountColumn), QStringLiteral("五"), Qt::EditRole));
+        m_window->button("SpeedButton3")->click();
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY(m_window->findChildren<purchasing::TReProcureForm *>().isEmpty());
+        QCOMPARE(m_db.scalar("select linid from inc where id = '2'").toString(), QStringLiteral("41"));
+        // Corrected, the row is stored and the print takes the number the counter held.
+        QVERIFY(grid->setData(grid->index(0, MountColumn), QStringLiteral("6"), Qt::EditRole));
+        m_window->button("SpeedButton3")->click();
+        const auto previews = m_window->findChildren<purchasing::TReProcureForm *>();
+        QCOMPARE(previews.size(), 1);
+        QVERIFY(previews[0]->document().pages().first().texts().contains("NO.41"));
+        QCOMPARE(m_db.scalar("select mount from procureform").toDouble(), 6.0);
     }
 
     void aPrintoutWithoutRowsKeepsItsBands()

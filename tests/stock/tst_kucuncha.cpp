@@ -159,6 +159,80 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select number from yousekucun where scale = '80g'")).toDouble(), stored);
     }
 
+    void leavingARowStoresIt()
+    {
+        choose("RadioButton1");
+        const int first = rowOf("80g");
+        typeInto(first, QuantityColumn, QStringLiteral("75"));
+        QTest::keyClick(editorAt(first, QuantityColumn), Qt::Key_Down);
+        QCOMPARE(m_dialogs.shown.size(), 0);
+        QCOMPARE(quantityOf("80g"), 75.0);
+        // The row moved to takes typing of its own, stored when it is left in turn.
+        const int second = m_window->grid()->currentIndex().row();
+        QVERIFY(second != first);
+        const QString where = whereOf(second);
+        typeInto(second, QuantityColumn, QStringLiteral("33"));
+        QTest::keyClick(editorAt(second, QuantityColumn), Qt::Key_Up);
+        QCOMPARE(m_dialogs.shown.size(), 0);
+        QCOMPARE(m_db.scalar(QStringLiteral("select number from yousekucun where ") + where).toDouble(), 33.0);
+        QCOMPARE(quantityOf("80g"), 75.0);
+    }
+
+    void searchAndRefreshStoreTheTypedRowFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("查询") << "SpeedButton1";
+        QTest::newRow("刷新") << "SpeedButton2";
+    }
+    void searchAndRefreshStoreTheTypedRowFirst()
+    {
+        QFETCH(QString, command);
+        choose("RadioButton1");
+        combo("ComboBox2")->setEditText(QString());
+        combo("ComboBox3")->setEditText(QString());
+        QAbstractItemModel *model = m_window->grid()->model();
+        QVERIFY(model->setData(model->index(rowOf("80g"), QuantityColumn), QStringLiteral("75"), Qt::EditRole));
+        m_window->button(command)->click();
+        QCOMPARE(m_dialogs.shown.size(), 0);
+        QCOMPARE(quantityOf("80g"), 75.0);
+        QCOMPARE(model->index(rowOf("80g"), QuantityColumn).data().toString(), QStringLiteral("75"));
+    }
+
+    // A row the database refuses stays typed and current; nothing that would
+    // lose it runs, and the error is shown each time.
+    void aRefusedRowKeepsTheGridOnIt()
+    {
+        choose("RadioButton1");
+        combo("ComboBox2")->setEditText(QStringLiteral("网布"));
+        combo("ComboBox3")->setEditText(QString());
+        const int first = rowOf("80g");
+        typeInto(first, QuantityColumn, QStringLiteral("七十五"));
+        QTest::keyClick(editorAt(first, QuantityColumn), Qt::Key_Down);
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_window->grid()->currentIndex().row(), first);
+        QAbstractItemModel *model = m_window->grid()->model();
+        QCOMPARE(model->index(first, QuantityColumn).data().toString(), QStringLiteral("七十五"));
+
+        m_window->button(QStringLiteral("SpeedButton1"))->click();
+        QCOMPARE(m_dialogs.shown.size(), 2);
+        QCOMPARE(m_window->table(Family::ColourFabric).rowCount(), 4);
+        m_window->button(QStringLiteral("SpeedButton2"))->click();
+        QCOMPARE(m_dialogs.shown.size(), 3);
+        choose("RadioButton2");
+        QCOMPARE(m_dialogs.shown.size(), 4);
+        QCOMPARE(m_window->family(), Family::ColourFabric);
+        QVERIFY(m_window->findChild<QRadioButton *>(QStringLiteral("RadioButton1"))->isChecked());
+        QCOMPARE(model->index(first, QuantityColumn).data().toString(), QStringLiteral("七十五"));
+        QCOMPARE(quantityOf("80g"), 100.0);
+
+        // Corrected, the row is stored and the search runs.
+        QVERIFY(model->setData(model->index(first, QuantityColumn), QStringLiteral("75"), Qt::EditRole));
+        m_window->button(QStringLiteral("SpeedButton1"))->click();
+        QCOMPARE(m_dialogs.shown.size(), 4);
+        QCOMPARE(quantityOf("80g"), 75.0);
+        QCOMPARE(m_window->table(Family::ColourFabric).rowCount(), 1);
+    }
+
     void deleteAsksWithNoAsTheDefault_data()
     {
         QTest::addColumn<QString>("radio");
@@ -212,6 +286,31 @@ private Q_SLOTS:
 private:
     void choose(const QString &radio) { m_window->findChild<QRadioButton *>(radio)->click(); }
     QComboBox *combo(const char *name) { return m_window->findChild<QComboBox *>(QLatin1String(name)); }
+    // Typed as the user does: the cell's editor opened on the current cell.
+    void typeInto(int row, int column, const QString &text)
+    {
+        const QModelIndex cell = m_window->grid()->model()->index(row, column);
+        m_window->grid()->setCurrentIndex(cell);
+        m_window->grid()->edit(cell);
+        auto *editor = editorAt(row, column);
+        QVERIFY(editor);
+        editor->setText(text);
+    }
+    QLineEdit *editorAt(int row, int column)
+    {
+        return qobject_cast<QLineEdit *>(m_window->grid()->indexWidget(m_window->grid()->model()->index(row, column)));
+    }
+    // The condition that finds the stock row the grid shows at that place.
+    QString whereOf(int row)
+    {
+        QAbstractItemModel *model = m_window->grid()->model();
+        return QStringLiteral("scale = '%1' and b1 = '%2'")
+            .arg(model->index(row, 2).data().toString(), model->index(row, 3).data().toString());
+    }
+    double quantityOf(const QString &specification)
+    {
+        return m_db.scalar(QStringLiteral("select number from yousekucun where scale = '%1'").arg(specification)).toDouble();
+    }
     int rowOf(const QString &specification)
     {
         QAbstractItemModel *model = m_window->grid()->model();
