@@ -83,6 +83,8 @@ reference::ModuleDeclaration pageDeclaration(const TabDeclaration &tab)
         {QStringLiteral("领料日期"), QStringLiteral("date"), true},
     };
     d.dateRange = {QStringLiteral("date"), tab.search[3], tab.search[4]};
+    // Each tab's button panel holds 确定, 修改, 删除, 刷新, 退出; the search bar only 查询.
+    d.refreshAmongCommands = true;
     d.hoverButtons = tab.buttons + QStringList{tab.search[0]};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
     return d;

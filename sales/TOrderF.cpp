@@ -71,8 +71,12 @@ ModuleDeclaration windowDeclaration()
     d.dateRange.from = QStringLiteral("DateTimePicker3");
     d.dateRange.to = QStringLiteral("DateTimePicker4");
     d.dateRange.allHiddenUntilChosen = true;
+    // The grid stays empty until 刷新, 查询 or Add; Modify and Delete before
+    // that have no table to work on and end in the general error handler.
     d.opensTable = false;
+    d.deleteNeedsOpenTable = true;
     d.enterInLastFieldAdds = true;
+    d.refreshAmongCommands = true;
     d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.refresh, d.commands.exit,
                       d.commands.search};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};

@@ -1,13 +1,13 @@
 #include "stock/TKuCunBanBiaoF.h"
 
 #include "db/TextForms.h"
-#include "production/MonthlyStockFigures.h"
 #include "reference/HoverHighlight.h"
 #include "report/PrintPreview.h"
 #include "report/TableSource.h"
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
 #include "shell/ModuleWindows.h"
+#include "stock/MonthlyStockFigures.h"
 #include "stock/TKuCunYueBaoBiaoPreF.h"
 
 #include <QDateEdit>
@@ -21,8 +21,6 @@
 #include <QVBoxLayout>
 
 namespace stock {
-
-using production::MonthlyStockFigures;
 
 namespace {
 
@@ -128,12 +126,12 @@ void TKuCunBanBiaoF::search()
     }
     m_print->setEnabled(true);
     m_grid->setHorizontalHeaderLabels(MonthlyStockFigures::headers());
-    const QVector<production::MonthlyStockRow> rows =
+    const QVector<MonthlyStockRow> rows =
         MonthlyStockFigures::compute(m_connection, *family, m_from->date(), m_to->date());
     // 单价 and 金额 keep what the user typed into them.
     m_grid->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        const production::MonthlyStockRow &row = rows[r];
+        const MonthlyStockRow &row = rows[r];
         const QStringList cells{row.pname,
                                 row.width,
                                 row.scale,

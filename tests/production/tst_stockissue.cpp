@@ -1,3 +1,4 @@
+#include "PanelCaptions.h"
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 
@@ -11,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
@@ -299,6 +301,18 @@ private Q_SLOTS:
         QCOMPARE(shown, ids);
     }
 
+    // Each tab's button panel holds 确定, 修改, 删除, 刷新, 退出; its search bar 查询 alone.
+    void eachTabHasItsButtonPanelAndSearchBar()
+    {
+        TLinLiaoShenF window(m_db.connection());
+        window.show();
+        for (int tab = 0; tab < 2; ++tab) {
+            QCOMPARE(panelCaptions(window.page(tab), QStringLiteral("Panel2")),
+                     (QStringList{"确定", "修改", "删除", "刷新", "退出"}));
+            QCOMPARE(panelCaptions(window.page(tab), QStringLiteral("Panel3")), QStringList{"查询"});
+        }
+    }
+
     // The entry lists keep the order in which their statements return the
     // values; the search value lists are sorted.
     void entryListsKeepTheStatementOrderSearchValuesAreSorted()
@@ -323,19 +337,29 @@ private Q_SLOTS:
             QSKIP("workstations at once need the shared server");
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 0);
         const int issuesEach = 500;
-        auto workstation = [&] {
-            db::Connection connection(m_db.url());
-            connection.open();
-            db::TableDataSet lines(connection, QStringLiteral("linliaoshen"));
-            lines.open();
-            StockIssue issue(connection, stock::tablesOf(stock::Family::ColourFabric));
-            for (int i = 0; i < issuesEach; ++i)
-                issue.approve(lines, line(QStringLiteral("1"), QStringLiteral("1")));
+        // An error must not escape its thread (that would end the whole test
+        // program): each workstation keeps it and the case fails with it.
+        QString errors[2];
+        auto workstation = [&](QString &error) {
+            try {
+                db::Connection connection(m_db.url());
+                connection.open();
+                db::TableDataSet lines(connection, QStringLiteral("linliaoshen"));
+                lines.open();
+                StockIssue issue(connection, stock::tablesOf(stock::Family::ColourFabric));
+                for (int i = 0; i < issuesEach; ++i)
+                    issue.approve(lines, line(QStringLiteral("1"), QStringLiteral("1")));
+            } catch (const std::exception &e) {
+                error = QString::fromUtf8(e.what());
+            } catch (...) {
+                error = QStringLiteral("an error of unknown type");
+            }
         };
-        std::thread first(workstation);
-        std::thread second(workstation);
+        std::thread first(workstation, std::ref(errors[0]));
+        std::thread second(workstation, std::ref(errors[1]));
         first.join();
         second.join();
+        QCOMPARE(errors[0] + errors[1], QString());
         QCOMPARE(onHand(QStringLiteral("yousekucun")), -2.0 * issuesEach);
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from linliaoshen")).toInt(), 2 * issuesEach);
     }

@@ -1,3 +1,4 @@
+#include "PanelCaptions.h"
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 
@@ -8,6 +9,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLayout>
 #include <QtTest>
 
 using sales::TOrderF;
@@ -76,6 +78,51 @@ private Q_SLOTS:
         QCOMPARE(shown, numbers);
     }
 
+    // 客户名称 and 订单号码 keep 10 bytes: two long values that share their
+    // first 10 bytes are stored alike, the value list holds the stored value
+    // once, and searching by it finds both rows but not the short one.
+    void searchListsAndMatchesTheCutValues_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("客户名称") << 0 << "c_id" << QStringList{"晋江华丰鞋业有限公司", "晋江华丰鞋材厂", "东升"}
+                              << "晋江华丰鞋";
+        QTest::newRow("订单号码") << 1 << "num" << QStringList{"2024-0301-AB", "2024-0301-CD", "2024-0302"}
+                              << "2024-0301-";
+    }
+    void searchListsAndMatchesTheCutValues()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, column);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, stored);
+        for (int i = 0; i < typed.size(); ++i) {
+            if (mode == 0)
+                addOrder(typed[i], QStringLiteral("A%1").arg(i), Today);
+            else
+                addOrder(QStringLiteral("华丰"), typed[i], Today);
+        }
+        combo(QStringLiteral("ComboBox8"))->setCurrentIndex(mode);
+        QComboBox *values = combo(QStringLiteral("ComboBox6"));
+        QStringList listed;
+        for (int i = 0; i < values->count(); ++i)
+            listed << values->itemText(i).trimmed();
+        listed.sort();
+        QStringList expected{stored, typed.last()};
+        expected.sort();
+        QCOMPARE(listed, expected);
+        const int found = values->findText(stored);
+        QVERIFY2(found >= 0, "the cut value fills the column and is listed without blanks");
+        values->setCurrentIndex(found);
+        m_window->findChild<QAbstractButton *>(QStringLiteral("SpeedButton1"))->click();
+        QStringList shown;
+        for (int r = 0; r < m_window->table().rowCount(); ++r)
+            shown << m_window->table().value(r, column).toString();
+        QCOMPARE(shown, (QStringList{stored, stored}));
+    }
+
     void theSearchRowShowsWhatTheModeTests_data()
     {
         QTest::addColumn<int>("mode");
@@ -112,6 +159,35 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.last(), QStringLiteral("资料修改成功!"));
         QCOMPARE(m_db.scalar(QStringLiteral("select c_order from indent")).toString(), QStringLiteral("客供EVA"));
         QCOMPARE(m_db.scalar(QStringLiteral("select standard from indent")).toString(), QString());
+    }
+
+    // The grid stays empty until 刷新, 查询 or Add: Modify and Delete before
+    // that end in the general error handler and leave the stored order alone.
+    void commandsBeforeTheTableOpens_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("修改") << "SpeedButton5";
+        QTest::newRow("删除") << "SpeedButton6";
+    }
+    void commandsBeforeTheTableOpens()
+    {
+        QFETCH(QString, button);
+        m_db.connection().run(QStringLiteral("insert into indent (c_id, num, c_order) values ('华丰', 'A1', '客供PU')"));
+        m_window->entryPanel()->setText(QStringLiteral("ComboBox7"), QStringLiteral("客供EVA"));
+        m_dialogs.answer({true});
+        m_window->findChild<QAbstractButton *>(button)->click();
+        QCOMPARE(m_dialogs.shown.size(), 2);
+        QCOMPARE(m_dialogs.shown.last().icon, QMessageBox::Critical);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from indent")).toInt(), 1);
+        QCOMPARE(m_db.scalar(QStringLiteral("select c_order from indent")).toString(), QStringLiteral("客供PU"));
+    }
+
+    // 刷新 stands with the commands, before 退出; the search group holds 查询 alone.
+    void theButtonsStandInTheirPanels()
+    {
+        QCOMPARE(panelCaptions(m_window.get(), QStringLiteral("Panel2")),
+                 (QStringList{"确定", "修改", "删除", "刷新", "退出"}));
+        QCOMPARE(panelCaptions(m_window.get(), QStringLiteral("Panel3")), QStringList{"查询"});
     }
 
     void aQuantityThatIsNoNumberStoresNothing()

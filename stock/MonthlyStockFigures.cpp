@@ -1,4 +1,4 @@
-#include "production/MonthlyStockFigures.h"
+#include "stock/MonthlyStockFigures.h"
 
 #include "db/AppError.h"
 #include "db/ColumnValue.h"
@@ -10,7 +10,7 @@
 
 #include <QHash>
 
-namespace production {
+namespace stock {
 
 namespace {
 
@@ -62,7 +62,7 @@ const QStringList &MonthlyStockFigures::headers()
     return texts;
 }
 
-QVector<MonthlyStockRow> MonthlyStockFigures::compute(db::Connection &connection, const stock::FamilyTables &family,
+QVector<MonthlyStockRow> MonthlyStockFigures::compute(db::Connection &connection, const FamilyTables &family,
                                                       const QDate &from, const QDate &to)
 {
     const QHash<QString, Sums> receipts =
@@ -127,4 +127,4 @@ report::TableSource MonthlyStockFigures::throughScratchTable(db::Connection &con
     return printed;
 }
 
-} // namespace production
+} // namespace stock

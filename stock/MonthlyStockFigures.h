@@ -9,7 +9,7 @@
 namespace db { class Connection; }
 namespace report { class TableSource; }
 
-namespace production {
+namespace stock {
 
 // The month of one stock row: its item key and four balances.
 struct MonthlyStockRow {
@@ -34,7 +34,7 @@ public:
     static const QStringList &headers();
 
     // The period runs from the start date through the end date, both included.
-    static QVector<MonthlyStockRow> compute(db::Connection &connection, const stock::FamilyTables &family,
+    static QVector<MonthlyStockRow> compute(db::Connection &connection, const FamilyTables &family,
                                             const QDate &from, const QDate &to);
 
     // The printout's rows through the scratch table kucuntemp that every
@@ -45,4 +45,4 @@ public:
     static report::TableSource throughScratchTable(db::Connection &connection, const QVector<QStringList> &rows);
 };
 
-} // namespace production
+} // namespace stock
