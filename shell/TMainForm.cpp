@@ -275,9 +275,9 @@ void TMainForm::buildTitleStrip()
     QFont font = Label1->font();
     font.setPixelSize(19);
     Label1->setFont(font);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, QColor(23, 34, 238));
-    Label1->setPalette(palette);
+    // A style sheet, not the palette: the toolbar's style draws its widgets'
+    // text in its own colour and would turn a palette colour back to black.
+    Label1->setStyleSheet(QStringLiteral("color: rgb(23, 34, 238);"));
     Label1->setAttribute(Qt::WA_TranslucentBackground);
     Label1->setGeometry(7, 10, 315, 24);
     ToolBar2->addWidget(Panel1);

@@ -296,6 +296,19 @@ private Q_SLOTS:
         QCOMPARE(label->x(), -303);
     }
 
+    // The strip's characters are drawn in its blue, also inside the toolbar.
+    void theTitleStripIsDrawnInBlue()
+    {
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        const QImage strip = m_main->titleLabel()->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                blue += strip.pixelColor(x, y) == QColor(23, 34, 238);
+        QVERIFY2(blue > 20, qPrintable(QStringLiteral("%1 pixels in the strip's blue").arg(blue)));
+    }
+
     void theStatusBarShowsTheDayOfTheStart()
     {
         auto *panel = m_main->findChild<QLabel *>(QStringLiteral("StatusPanel2"));
