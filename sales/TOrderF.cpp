@@ -93,7 +93,7 @@ TOrderF::TOrderF(db::Connection &connection, QWidget *parent)
 QVector<QVariant> TOrderF::enteredRow(const QVector<QVariant> &row) const
 {
     QVector<QVariant> values = ModuleWindow::enteredRow(row);
-    // The window has no field for the specification: every row it writes holds it empty.
+    // The window has no field for 规格: every row it writes holds `standard` empty.
     values[db::Schema::table(QStringLiteral("indent")).columnIndex(QStringLiteral("standard"))] = QStringLiteral("");
     return values;
 }
