@@ -44,7 +44,7 @@ QVector<EntryField> entryFields()
         {QStringLiteral("规格："), QStringLiteral("ComboBox3"), QStringLiteral("scale"), FieldKind::Choice},
         {QStringLiteral("颜色："), QStringLiteral("ComboBox7"), QStringLiteral("color"), FieldKind::Choice},
         {QStringLiteral("单位："), QStringLiteral("ComboBox2"), QStringLiteral("unit"), FieldKind::Choice, true, {},
-         {QStringLiteral("KG"), QStringLiteral("PC"), QStringLiteral("SF"), QStringLiteral("Y"), QStringLiteral("张")}},
+         reference::Units},
         {QStringLiteral("请领数量："), QStringLiteral("Edit2"), QStringLiteral("qingnumber")},
         {QStringLiteral("实发数量："), QStringLiteral("Edit3"), QStringLiteral("shinumber")},
         {QStringLiteral("机长："), QStringLiteral("Edit4"), QStringLiteral("cap")},

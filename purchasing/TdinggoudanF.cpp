@@ -20,8 +20,7 @@ reference::ModuleDeclaration windowDeclaration()
 {
     reference::EntryField unit{QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"),
                                FieldKind::Choice};
-    unit.fixedList = {QStringLiteral("KG"), QStringLiteral("PC"), QStringLiteral("SF"), QStringLiteral("Y"),
-                      QStringLiteral("张")};
+    unit.fixedList = reference::Units;
     reference::ModuleDeclaration d;
     d.windowClass = QStringLiteral("TdinggoudanF");
     d.caption = QStringLiteral("订购单管理");

@@ -8,6 +8,12 @@
 
 namespace reference {
 
+// The units every quantity of the system is counted in.
+inline const QStringList Units{QStringLiteral("KG"), QStringLiteral("PC"), QStringLiteral("SF"), QStringLiteral("Y"),
+                               QStringLiteral("张")};
+// The currencies that quotations and orders carry; nothing converts between them.
+inline const QStringList Currencies{QStringLiteral("HKD"), QStringLiteral("NTD"), QStringLiteral("RMB")};
+
 // How an entry field takes its text.
 enum class FieldKind {
     Line,       // a one-line text field

@@ -22,15 +22,12 @@ using shell::DialogService;
 
 namespace {
 
-const QStringList Units{QStringLiteral("KG"), QStringLiteral("PC"), QStringLiteral("SF"), QStringLiteral("Y"),
-                        QStringLiteral("张")};
-
 QVector<EntryField> receiptFields()
 {
     EntryField width{QStringLiteral("幅宽："), QStringLiteral("ComboBox9"), QStringLiteral("b1"), FieldKind::Choice};
     width.pickedByRow = false;
     EntryField unit{QStringLiteral("单位："), QStringLiteral("ComboBox10"), QStringLiteral("b2"), FieldKind::Choice};
-    unit.fixedList = Units;
+    unit.fixedList = reference::Units;
     unit.pickedByRow = false;
     return {
         {QStringLiteral("订购单号："), QStringLiteral("ComboBox1"), QStringLiteral("memo"), FieldKind::Choice},
