@@ -2,23 +2,23 @@
 
 #include <QMdiSubWindow>
 
-#include "reference/TColorF.h"
-#include "reference/TCustomerF.h"
-#include "reference/TExchangeF.h"
-#include "reference/TFactoryF.h"
-#include "reference/TPaywayF.h"
-#include "reference/TSectionForm.h"
-#include "reference/TStandardF.h"
-#include "reference/TTypeF.h"
-#include "reference/TWidthF.h"
-#include "production/TLinLiaoShenF.h"
-#include "sales/TOrderF.h"
-#include "stock/TKuCunBanBiaoF.h"
-#include "purchasing/TdinggoudanF.h"
-#include "stock/TKuCunChaF.h"
-#include "stock/TStuffCheckF.h"
-#include "shell/TXiuGaiF.h"
-#include "shell/TZhuCheF.h"
+#include "reference/ColourEditor.h"
+#include "reference/CustomerRegisterWindow.h"
+#include "reference/CurrencyEditor.h"
+#include "reference/SupplierRegisterWindow.h"
+#include "reference/PaymentMethodEditor.h"
+#include "reference/DepartmentEditor.h"
+#include "reference/SpecificationEditor.h"
+#include "reference/ItemCategoryEditor.h"
+#include "reference/WidthEditor.h"
+#include "production/RequisitionApprovalWindow.h"
+#include "sales/CustomerOrderWindow.h"
+#include "stock/MonthlyStockWindow.h"
+#include "purchasing/PurchaseOrderWindow.h"
+#include "stock/StockInquiryWindow.h"
+#include "stock/MaterialInspectionWindow.h"
+#include "shell/PasswordChangeWindow.h"
+#include "shell/AccountRegistrationWindow.h"
 
 namespace shell {
 
@@ -35,23 +35,23 @@ WindowFactory make()
 const QHash<QString, WindowFactory> &ModuleWindows::factories()
 {
     static const QHash<QString, WindowFactory> all = {
-        {QStringLiteral("TSectionForm"), make<reference::TSectionForm>()},
-        {QStringLiteral("TTypeF"), make<reference::TTypeF>()},
-        {QStringLiteral("TColorF"), make<reference::TColorF>()},
-        {QStringLiteral("TWidthF"), make<reference::TWidthF>()},
-        {QStringLiteral("TStandardF"), make<reference::TStandardF>()},
-        {QStringLiteral("TExchangeF"), make<reference::TExchangeF>()},
-        {QStringLiteral("TPaywayF"), make<reference::TPaywayF>()},
-        {QStringLiteral("TCustomerF"), make<reference::TCustomerF>()},
-        {QStringLiteral("TFactoryF"), make<reference::TFactoryF>()},
-        {QStringLiteral("TZhuCheF"), make<TZhuCheF>()},
-        {QStringLiteral("TXiuGaiF"), make<TXiuGaiF>()},
-        {QStringLiteral("TLinLiaoShenF"), make<production::TLinLiaoShenF>()},
-        {QStringLiteral("TOrderF"), make<sales::TOrderF>()},
-        {QStringLiteral("TKuCunBanBiaoF"), make<stock::TKuCunBanBiaoF>()},
-        {QStringLiteral("TStuffCheckF"), make<stock::TStuffCheckF>()},
-        {QStringLiteral("TKuCunChaF"), make<stock::TKuCunChaF>()},
-        {QStringLiteral("TdinggoudanF"), make<purchasing::TdinggoudanF>()},
+        {QStringLiteral("TSectionForm"), make<reference::DepartmentEditor>()},
+        {QStringLiteral("TTypeF"), make<reference::ItemCategoryEditor>()},
+        {QStringLiteral("TColorF"), make<reference::ColourEditor>()},
+        {QStringLiteral("TWidthF"), make<reference::WidthEditor>()},
+        {QStringLiteral("TStandardF"), make<reference::SpecificationEditor>()},
+        {QStringLiteral("TExchangeF"), make<reference::CurrencyEditor>()},
+        {QStringLiteral("TPaywayF"), make<reference::PaymentMethodEditor>()},
+        {QStringLiteral("TCustomerF"), make<reference::CustomerRegisterWindow>()},
+        {QStringLiteral("TFactoryF"), make<reference::SupplierRegisterWindow>()},
+        {QStringLiteral("TZhuCheF"), make<AccountRegistrationWindow>()},
+        {QStringLiteral("TXiuGaiF"), make<PasswordChangeWindow>()},
+        {QStringLiteral("TLinLiaoShenF"), make<production::RequisitionApprovalWindow>()},
+        {QStringLiteral("TOrderF"), make<sales::CustomerOrderWindow>()},
+        {QStringLiteral("TKuCunBanBiaoF"), make<stock::MonthlyStockWindow>()},
+        {QStringLiteral("TStuffCheckF"), make<stock::MaterialInspectionWindow>()},
+        {QStringLiteral("TKuCunChaF"), make<stock::StockInquiryWindow>()},
+        {QStringLiteral("TdinggoudanF"), make<purchasing::PurchaseOrderWindow>()},
     };
     return all;
 }

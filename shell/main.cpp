@@ -3,8 +3,8 @@
 #include "shell/DialogService.h"
 #include "shell/ProgramPicture.h"
 #include "shell/StartupOptions.h"
-#include "shell/TLoginForm.h"
-#include "shell/TMainForm.h"
+#include "shell/LoginWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -53,22 +53,22 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Sans Serif")}, 10));
     QApplication::setWindowIcon(shell::programIcon());
-    std::unique_ptr<shell::TMainForm> mainForm;
+    std::unique_ptr<shell::MainWindow> mainForm;
     try {
-        mainForm = std::make_unique<shell::TMainForm>(options.database);
+        mainForm = std::make_unique<shell::MainWindow>(options.database);
         prepareSchema(mainForm->connection());
     } catch (const AppError &e) {
         QMessageBox::critical(nullptr, shell::ProgramTitle, e.message());
         return 1;
     }
-    QObject::connect(mainForm.get(), &shell::TMainForm::exitRequested, &app, &QApplication::quit);
+    QObject::connect(mainForm.get(), &shell::MainWindow::exitRequested, &app, &QApplication::quit);
     // Without a window manager (a bare X server) maximising does nothing: the
     // frame then covers the screen by its own geometry.
     mainForm->setGeometry(mainForm->screen()->availableGeometry());
     mainForm->showMaximized();
     mainForm->setEnabled(false);
-    shell::TLoginForm login(mainForm->connection(), mainForm.get());
-    QObject::connect(&login, &shell::TLoginForm::exitRequested, &app, &QApplication::quit);
+    shell::LoginWindow login(mainForm->connection(), mainForm.get());
+    QObject::connect(&login, &shell::LoginWindow::exitRequested, &app, &QApplication::quit);
     login.show();
     return app.exec();
 }

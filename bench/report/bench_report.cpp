@@ -8,7 +8,7 @@
 #include "db/SchemaBuilder.h"
 #include "db/TableDataSet.h"
 #include "reference/DataSetSource.h"
-#include "reference/TReCustomerForm.h"
+#include "reference/CustomerRegisterPrintout.h"
 #include "report/ReportEngine.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
     fill(connection, rows);
     db::TableDataSet customers(connection, QStringLiteral("customer"));
     customers.open();
-    const report::ReportDefinition definition = reference::TReCustomerForm::definition();
+    const report::ReportDefinition definition = reference::CustomerRegisterPrintout::definition();
 
     QElapsedTimer timer;
     timer.start();

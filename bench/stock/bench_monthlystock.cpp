@@ -10,7 +10,7 @@
 #include "db/Connection.h"
 #include "db/SchemaBuilder.h"
 #include "stock/MonthlyStockFigures.h"
-#include "stock/TKuCunBanBiaoF.h"
+#include "stock/MonthlyStockWindow.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -231,7 +231,7 @@ int main(int argc, char **argv)
     std::printf("filled %d stock rows, %d inspections and %d approved lines in %.1f s\n", StockRows, Movements,
                 Movements, seconds([&] { fill(connection); }));
 
-    stock::TKuCunBanBiaoF window(connection);
+    stock::MonthlyStockWindow window(connection);
     window.findChild<QRadioButton *>()->setChecked(true);
     window.findChild<QDateEdit *>(QStringLiteral("DateTimePicker1"))->setDate(From);
     window.findChild<QDateEdit *>(QStringLiteral("DateTimePicker2"))->setDate(To);

@@ -8,9 +8,9 @@
 #include "db/SchemaBuilder.h"
 #include "report/ReportEngine.h"
 #include "stock/StockInquiry.h"
-#include "stock/TKuCunChaF.h"
-#include "stock/TKuCunRiBaoPreF.h"
-#include "stock/TStuffCheckF.h"
+#include "stock/StockInquiryWindow.h"
+#include "stock/DailyStockReport.h"
+#include "stock/MaterialInspectionWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,9 +73,9 @@ double seconds(const std::function<void()> &work)
 
 void inspectionWindow(db::Connection &connection)
 {
-    std::unique_ptr<stock::TStuffCheckF> window;
+    std::unique_ptr<stock::MaterialInspectionWindow> window;
     const auto open = [&] {
-        window = std::make_unique<stock::TStuffCheckF>(connection);
+        window = std::make_unique<stock::MaterialInspectionWindow>(connection);
         window->show();
     };
     // The first window of the process also pays for Qt's fonts and style.
@@ -99,9 +99,9 @@ void inspectionWindow(db::Connection &connection)
 
 void stockInquiry(db::Connection &connection)
 {
-    std::unique_ptr<stock::TKuCunChaF> window;
+    std::unique_ptr<stock::StockInquiryWindow> window;
     std::printf("stock inquiry, open: %.3f s\n", seconds([&] {
-                    window = std::make_unique<stock::TKuCunChaF>(connection);
+                    window = std::make_unique<stock::StockInquiryWindow>(connection);
                     window->show();
                 }));
     std::printf("  有色材料 on %d rows: %.3f s\n", StockRows,
@@ -120,7 +120,7 @@ void dailyReport(db::Connection &connection, const QString &pdf)
     const double read = seconds([&] { rows = stock::StockInquiry(connection).dailyReportRows(stock::Family::AuxiliaryMaterial); });
     std::optional<report::Document> document;
     const double layout = seconds([&] {
-        document = report::ReportEngine::layout(stock::TKuCunRiBaoPreF::definition(), *rows, QDate(2024, 6, 30));
+        document = report::ReportEngine::layout(stock::DailyStockReport::definition(), *rows, QDate(2024, 6, 30));
     });
     const double written = seconds([&] { document->writePdf(pdf); });
     std::printf("daily stock report of %d rows, %d pages: read %.3f s, layout %.3f s, pdf %.3f s, total %.3f s\n",

@@ -3,15 +3,15 @@
 
 #include "db/ColumnValue.h"
 #include "db/Schema.h"
-#include "production/TLinLiaoShenF.h"
-#include "purchasing/TdinggoudanF.h"
+#include "production/RequisitionApprovalWindow.h"
+#include "purchasing/PurchaseOrderWindow.h"
 #include "reference/EntryPanel.h"
-#include "reference/TCustomerF.h"
-#include "reference/TFactoryF.h"
-#include "sales/TOrderF.h"
-#include "stock/TKuCunBanBiaoF.h"
-#include "stock/TKuCunChaF.h"
-#include "stock/TStuffCheckF.h"
+#include "reference/CustomerRegisterWindow.h"
+#include "reference/SupplierRegisterWindow.h"
+#include "sales/CustomerOrderWindow.h"
+#include "stock/MonthlyStockWindow.h"
+#include "stock/StockInquiryWindow.h"
+#include "stock/MaterialInspectionWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -180,7 +180,7 @@ private Q_SLOTS:
 private:
     void registerSupplier(const QString &id, const QString &name)
     {
-        reference::TFactoryF window(m_db.connection());
+        reference::SupplierRegisterWindow window(m_db.connection());
         window.show();
         fill(*window.entryPanel(), {{"Edit1", id}, {"Edit2", name}});
         pressAdd(window);
@@ -189,12 +189,12 @@ private:
     void registerCustomerWithOrder(const QString &id)
     {
         {
-            reference::TCustomerF window(m_db.connection());
+            reference::CustomerRegisterWindow window(m_db.connection());
             window.show();
             fill(*window.entryPanel(), {{"Edit1", id}, {"Edit2", Customer}});
             pressAdd(window);
         }
-        sales::TOrderF window(m_db.connection());
+        sales::CustomerOrderWindow window(m_db.connection());
         window.show();
         QVERIFY(pick(listField(*window.entryPanel(), "ComboBox5"), Customer));
         fill(*window.entryPanel(), {{"Edit4", CustomerOrder}, {"ComboBox1", "贴合加工"}, {"Edit2", "1000"},
@@ -206,7 +206,7 @@ private:
     void orderLine(const QString &supplier, const QString &order, const Item &item, const QString &quantity,
                    const QString &price, const QString &total)
     {
-        purchasing::TdinggoudanF window(m_db.connection());
+        purchasing::PurchaseOrderWindow window(m_db.connection());
         window.show();
         reference::EntryPanel &panel = *window.entryPanel();
         QVERIFY(pick(listField(panel, "ComboBox5"), supplier));
@@ -224,7 +224,7 @@ private:
     QString receive(Family family, const QString &order, const Item &item, const char *pieces, const char *quantity,
                     const char *date)
     {
-        stock::TStuffCheckF window(m_db.connection());
+        stock::MaterialInspectionWindow window(m_db.connection());
         window.show();
         reference::EntryPanel &panel = *window.entryPanel();
         if (!pick(listField(panel, "ComboBox1"), order) || !pick(listField(panel, "ComboBox2"), item.name)
@@ -249,7 +249,7 @@ private:
     // grid shows item, colour, specification, width, quantity).
     QStringList inquiry(Family family, const QString &name, const QString &specification)
     {
-        stock::TKuCunChaF window(m_db.connection());
+        stock::StockInquiryWindow window(m_db.connection());
         window.show();
         window.findChild<QRadioButton *>(family == Family::ColourFabric ? "RadioButton1" : "RadioButton2")->click();
         auto *names = window.findChild<QComboBox *>("ComboBox2");
@@ -271,7 +271,7 @@ private:
     // the window said of the stock when the colour was picked.
     QString approve(Family family, const Item &item, const QString &issued, const char *date)
     {
-        production::TLinLiaoShenF window(m_db.connection());
+        production::RequisitionApprovalWindow window(m_db.connection());
         window.show();
         reference::EntryPanel &panel = *window.entryPanel();
         const bool colour = family == Family::ColourFabric;
@@ -301,7 +301,7 @@ private:
     // specification, colour, opening, received, issued and closing per row.
     QStringList monthlyFigures(Family family)
     {
-        stock::TKuCunBanBiaoF window(m_db.connection());
+        stock::MonthlyStockWindow window(m_db.connection());
         window.show();
         for (QRadioButton *choice : window.findChildren<QRadioButton *>())
             if (choice->text() == (family == Family::ColourFabric ? QStringLiteral("有色材料") : QStringLiteral("副料")))

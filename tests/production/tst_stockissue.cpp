@@ -6,7 +6,7 @@
 #include "db/Query.h"
 #include "db/TableDataSet.h"
 #include "production/StockIssue.h"
-#include "production/TLinLiaoShenF.h"
+#include "production/RequisitionApprovalWindow.h"
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QFETCH(QString, question);
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 100);
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("甲厂"), 100);
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         QAbstractButton *approve = window.findChild<QAbstractButton *>(button);
         QVERIFY(!approve->isEnabled());
@@ -158,7 +158,7 @@ private Q_SLOTS:
 
     void anEmptyRequisitionNumberStopsBeforeTheQuestion()
     {
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         fill(window, line(QStringLiteral("50"), QStringLiteral("30")));
         window.entryPanel()->setText(QStringLiteral("Edit1"), QString());
@@ -170,7 +170,7 @@ private Q_SLOTS:
     void correctingAnApprovedLineLeavesStock()
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 100);
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         fill(window, line(QStringLiteral("50"), QStringLiteral("30")));
         m_dialogs.answer({true});
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QFETCH(QString, colour);
         QFETCH(QStringList, shown);
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 0.3);
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         fill(window, line({}, {}));
         window.entryPanel()->setText(QStringLiteral("ComboBox11"), materialClass);
@@ -241,7 +241,7 @@ private Q_SLOTS:
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), 5);
         m_db.connection().run(QStringLiteral("insert into fuliaokucun (pname, color, scale, b1) values ('拉链', '红', '5#', '3cm')"));
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         auto combo = [&](const char *name) {
             return qobject_cast<QComboBox *>(window.entryPanel()->field(QString::fromLatin1(name)));
@@ -283,7 +283,7 @@ private Q_SLOTS:
         addLine(own, QStringLiteral("B"), QStringLiteral("帆布"), today);
         addLine(own, QStringLiteral("C"), QStringLiteral("尼龙布"), today.addMonths(-1));
         addLine(other, QStringLiteral("D"), QStringLiteral("尼龙布"), today);
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         reference::ModuleWindow *page = window.page(tab);
         const QStringList search = tab == 0 ? QStringList{"SpeedButton1", "ComboBox9", "ComboBox6"}
@@ -304,7 +304,7 @@ private Q_SLOTS:
     // Each tab's button panel holds 确定, 修改, 删除, 刷新, 退出; its search bar 查询 alone.
     void eachTabHasItsButtonPanelAndSearchBar()
     {
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         for (int tab = 0; tab < 2; ++tab) {
             QCOMPARE(panelCaptions(window.page(tab), QStringLiteral("Panel2")),
@@ -322,7 +322,7 @@ private Q_SLOTS:
                                   {QString::fromUtf8(section), QString::fromUtf8(section)});
         for (const char *item : {"尼龙布", "帆布", "棉布"})
             addLine(QStringLiteral("linliaoshen"), QStringLiteral("A"), QString::fromUtf8(item), QDate::currentDate());
-        TLinLiaoShenF window(m_db.connection());
+        RequisitionApprovalWindow window(m_db.connection());
         window.show();
         QCOMPARE(texts(qobject_cast<QComboBox *>(window.entryPanel()->field(QStringLiteral("ComboBox8")))),
                  db::Query::texts(m_db.connection(), QStringLiteral("select distinct section_name from section")));
@@ -388,7 +388,7 @@ private:
     {
         return m_db.scalar(QStringLiteral("select sum(number) from %1").arg(table)).toDouble();
     }
-    static void fill(TLinLiaoShenF &window, const QVector<QVariant> &values)
+    static void fill(RequisitionApprovalWindow &window, const QVector<QVariant> &values)
     {
         const QStringList controls{"Edit1", "ComboBox8", "ComboBox11", "DateTimePicker2", "ComboBox5",
                                    "ComboBox10", "ComboBox1", "ComboBox4", "ComboBox3", "ComboBox7",

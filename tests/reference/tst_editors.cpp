@@ -6,7 +6,7 @@
 #include "reference/HoverHighlight.h"
 #include "reference/ModuleWindow.h"
 #include "shell/ModuleWindows.h"
-#include "shell/TMainForm.h"
+#include "shell/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -641,7 +641,7 @@ private Q_SLOTS:
 
     void twoWindowsOfOneEditorCloseOneByOne()
     {
-        shell::TMainForm main(m_db.url());
+        shell::MainWindow main(m_db.url());
         QWidget *first = main.openModule(QStringLiteral("TSectionForm"));
         QWidget *second = main.openModule(QStringLiteral("TSectionForm"));
         QVERIFY(first && second && first != second);

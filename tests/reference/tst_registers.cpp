@@ -6,12 +6,12 @@
 #include "db/TextForms.h"
 #include "reference/EntryPanel.h"
 #include "reference/HoverHighlight.h"
-#include "reference/TCustomerF.h"
-#include "reference/TFactoryF.h"
-#include "reference/TReCustomerForm.h"
-#include "reference/TReFactoryF.h"
+#include "reference/CustomerRegisterWindow.h"
+#include "reference/SupplierRegisterWindow.h"
+#include "reference/CustomerRegisterPrintout.h"
+#include "reference/SupplierRegisterPrintout.h"
 #include "shell/ModuleWindows.h"
-#include "shell/TMainForm.h"
+#include "shell/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -554,7 +554,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, windowClass);
         QFETCH(QString, title);
-        shell::TMainForm main(m_db.url());
+        shell::MainWindow main(m_db.url());
         main.command(item)->trigger();
         QWidget *fromMenu = main.latestWindow(windowClass);
         QVERIFY(fromMenu);

@@ -4,7 +4,7 @@
 
 #include "reference/EntryPanel.h"
 #include "reference/HoverHighlight.h"
-#include "sales/TOrderF.h"
+#include "sales/CustomerOrderWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,7 +12,7 @@
 #include <QLayout>
 #include <QtTest>
 
-using sales::TOrderF;
+using sales::CustomerOrderWindow;
 
 namespace {
 
@@ -28,7 +28,7 @@ private Q_SLOTS:
     {
         m_db.reset();
         m_dialogs.clear();
-        m_window = std::make_unique<TOrderF>(m_db.connection());
+        m_window = std::make_unique<CustomerOrderWindow>(m_db.connection());
         m_window->show();
     }
     void cleanup() { m_window.reset(); }
@@ -237,7 +237,7 @@ private:
 
     TestDatabase m_db;
     ScriptedDialogs m_dialogs;
-    std::unique_ptr<TOrderF> m_window;
+    std::unique_ptr<CustomerOrderWindow> m_window;
 };
 
 QTEST_MAIN(OrderTest)

@@ -3,9 +3,9 @@
 
 #include "shell/OperatorAccounts.h"
 #include "shell/PasswordHash.h"
-#include "shell/TLoginForm.h"
-#include "shell/TXiuGaiF.h"
-#include "shell/TZhuCheF.h"
+#include "shell/LoginWindow.h"
+#include "shell/PasswordChangeWindow.h"
+#include "shell/AccountRegistrationWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -35,7 +35,7 @@ bool signInThroughLogin(db::Connection &connection, const QString &account, cons
 {
     QWidget main;
     main.setEnabled(false);
-    TLoginForm login(connection, &main);
+    LoginWindow login(connection, &main);
     login.show();
     type(&login, QStringLiteral("ComboBox1"), account);
     type(&login, QStringLiteral("Edit1"), password);
@@ -90,7 +90,7 @@ private Q_SLOTS:
         if (QTest::currentDataTag() == QLatin1String("names are case-sensitive"))
             m_db.scalar(QStringLiteral("insert into inc (id, linid, sa) values ('ABC', 'x', 'sa')"));
         const QVariant before = m_db.scalar(QStringLiteral("select count(*) from inc"));
-        TZhuCheF window(m_db.connection());
+        AccountRegistrationWindow window(m_db.connection());
         window.show();
         type(&window, QStringLiteral("ComboBox1"), account);
         type(&window, QStringLiteral("Edit1"), password);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         auto countersKept = [this] {
             return m_db.scalar(QStringLiteral("select count(*) from inc where id in ('1', '2') and linid = '1'")).toInt() == 2;
         };
-        TZhuCheF window(m_db.connection());
+        AccountRegistrationWindow window(m_db.connection());
         window.show();
         QCOMPARE(window.accountList()->count(), 1);
         type(&window, QStringLiteral("ComboBox1"), account);
@@ -144,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(countersKept());
 
         m_dialogs.clear();
-        TXiuGaiF change(m_db.connection());
+        PasswordChangeWindow change(m_db.connection());
         change.show();
         QCOMPARE(change.accountList()->count(), 1);
         type(&change, QStringLiteral("ComboBox1"), account);
@@ -162,7 +162,7 @@ private Q_SLOTS:
 
     void deregistering()
     {
-        TZhuCheF window(m_db.connection());
+        AccountRegistrationWindow window(m_db.connection());
         window.show();
         type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
         click(&window, QStringLiteral("SpeedButton2"));
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QFETCH(QString, password);
         QFETCH(QString, confirmation);
         QFETCH(QString, message);
-        TXiuGaiF window(m_db.connection());
+        PasswordChangeWindow window(m_db.connection());
         window.show();
         type(&window, QStringLiteral("ComboBox1"), account);
         type(&window, QStringLiteral("Edit3"), current);
@@ -230,7 +230,7 @@ private Q_SLOTS:
 
     void aTrailingBlankIsKeptAtRegistrationAndDroppedByAChange()
     {
-        TZhuCheF registration(m_db.connection());
+        AccountRegistrationWindow registration(m_db.connection());
         registration.show();
         type(&registration, QStringLiteral("ComboBox1"), QStringLiteral("李四"));
         type(&registration, QStringLiteral("Edit1"), QStringLiteral("pw "));
@@ -241,7 +241,7 @@ private Q_SLOTS:
         QVERIFY(!signInThroughLogin(m_db.connection(), QStringLiteral("李四"), QStringLiteral("pw")));
 
         m_dialogs.clear();
-        TXiuGaiF change(m_db.connection());
+        PasswordChangeWindow change(m_db.connection());
         change.show();
         type(&change, QStringLiteral("ComboBox1"), QStringLiteral("李四"));
         for (const char *field : {"Edit3", "Edit1", "Edit2"})
@@ -265,7 +265,7 @@ private Q_SLOTS:
             m_db.connection().run(QStringLiteral("create trigger inc_changed_elsewhere before update on inc "
                                                  "begin select raise(ignore); end"));
         }
-        TXiuGaiF window(m_db.connection());
+        PasswordChangeWindow window(m_db.connection());
         window.show();
         type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
         type(&window, QStringLiteral("Edit3"), QStringLiteral("Abc"));
@@ -277,8 +277,8 @@ private Q_SLOTS:
 
     void passwordFieldsShowAnAsteriskPerCharacter()
     {
-        TZhuCheF registration(m_db.connection());
-        TXiuGaiF change(m_db.connection());
+        AccountRegistrationWindow registration(m_db.connection());
+        PasswordChangeWindow change(m_db.connection());
         const QList<QLineEdit *> fields = registration.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit")))
                                           + change.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^Edit")));
         QCOMPARE(fields.size(), 5);
@@ -290,7 +290,7 @@ private Q_SLOTS:
 
     void enterWalksTheChainAndRunsTheCommand()
     {
-        TXiuGaiF window(m_db.connection());
+        PasswordChangeWindow window(m_db.connection());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.accountList()->currentText(), QStringLiteral("张三"));

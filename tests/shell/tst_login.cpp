@@ -4,7 +4,7 @@
 #include "db/SchemaBuilder.h"
 #include "shell/OperatorAccounts.h"
 #include "shell/PasswordHash.h"
-#include "shell/TLoginForm.h"
+#include "shell/LoginWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QFETCH(QString, password);
         QFETCH(bool, accepted);
         auto [login, main] = openLogin();
-        QSignalSpy signedIn(login.get(), &TLoginForm::signedIn);
+        QSignalSpy signedIn(login.get(), &LoginWindow::signedIn);
         signIn(login.get(), account, password);
         QCOMPARE(main->isEnabled(), accepted);
         QCOMPARE(signedIn.count(), accepted ? 1 : 0);
@@ -137,7 +137,7 @@ private Q_SLOTS:
     void exitEndsTheProgram()
     {
         auto [login, main] = openLogin();
-        QSignalSpy exit(login.get(), &TLoginForm::exitRequested);
+        QSignalSpy exit(login.get(), &LoginWindow::exitRequested);
         login->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
         QCOMPARE(exit.count(), 1);
         login->close();
@@ -162,18 +162,18 @@ private Q_SLOTS:
 
 private:
     struct Opened {
-        std::unique_ptr<TLoginForm> login;
+        std::unique_ptr<LoginWindow> login;
         std::unique_ptr<QWidget> main;
     };
     Opened openLogin()
     {
         auto main = std::make_unique<QWidget>();
         main->setEnabled(false);
-        auto login = std::make_unique<TLoginForm>(m_db.connection(), main.get());
+        auto login = std::make_unique<LoginWindow>(m_db.connection(), main.get());
         login->show();
         return {std::move(login), std::move(main)};
     }
-    static void signIn(TLoginForm *login, const QString &account, const QString &password)
+    static void signIn(LoginWindow *login, const QString &account, const QString &password)
     {
         login->findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setEditText(account);
         login->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(password);

@@ -3,7 +3,7 @@
 
 #include "db/AppError.h"
 #include "db/TextForms.h"
-#include "shell/TMainForm.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -47,7 +47,7 @@ private Q_SLOTS:
     void init()
     {
         m_dialogs.clear();
-        m_main = std::make_unique<TMainForm>(m_db.url());
+        m_main = std::make_unique<MainWindow>(m_db.url());
     }
     void cleanup() { m_main.reset(); }
 
@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     void everyMenuCommandOpensItsWindowOrNothingYet()
     {
-        QSignalSpy exit(m_main.get(), &TMainForm::exitRequested);
+        QSignalSpy exit(m_main.get(), &MainWindow::exitRequested);
         for (QAction *top : m_main->menuBar()->actions())
             for (const QString &line : menuLines(top->menu(), top->text())) {
                 const QString item = line.section(QLatin1Char('|'), 2);
@@ -240,7 +240,7 @@ private Q_SLOTS:
 
     void toolBarExitAsksFirstMenuExitDoesNot()
     {
-        QSignalSpy exit(m_main.get(), &TMainForm::exitRequested);
+        QSignalSpy exit(m_main.get(), &MainWindow::exitRequested);
         m_dialogs.answer({false});
         toolAction(QStringLiteral("退出系统"))->trigger();
         QCOMPARE(exit.count(), 0);
@@ -325,7 +325,7 @@ private Q_SLOTS:
     {
         db::DatabaseUrl unreachable = db::DatabaseUrl::parse(QStringLiteral("postgresql://nobody@127.0.0.1:1/none"));
         try {
-            TMainForm broken(unreachable);
+            MainWindow broken(unreachable);
             QFAIL("the main window opened without its database");
         } catch (const AppError &e) {
             QVERIFY(e.message().contains(unreachable.display()));
@@ -343,7 +343,7 @@ private:
 
     TestDatabase m_db;
     ScriptedDialogs m_dialogs;
-    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(MainWindowTest)

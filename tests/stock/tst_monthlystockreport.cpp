@@ -6,8 +6,8 @@
 #include "report/ReportEngine.h"
 #include "report/TableSource.h"
 #include "stock/MonthlyStockFigures.h"
-#include "stock/TKuCunBanBiaoF.h"
-#include "stock/TKuCunYueBaoBiaoPreF.h"
+#include "stock/MonthlyStockWindow.h"
+#include "stock/MonthlyStockReport.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     void searchingNeedsAFamily()
     {
-        stock::TKuCunBanBiaoF window(m_db.connection());
+        stock::MonthlyStockWindow window(m_db.connection());
         window.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
         QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("请先点选查找类别!")});
         QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->isEnabled());
@@ -109,7 +109,7 @@ private Q_SLOTS:
     {
         addStock(QStringLiteral("yousekucun"), QStringLiteral("甲厂"), QStringLiteral("黑"));
         move(stock::tablesOf(stock::Family::ColourFabric), true, QStringLiteral("黑"), QDate::currentDate().toString(Qt::ISODate), 50);
-        stock::TKuCunBanBiaoF window(m_db.connection());
+        stock::MonthlyStockWindow window(m_db.connection());
         window.findChild<QRadioButton *>()->setChecked(true);
         auto *print = window.findChild<QPushButton *>(QStringLiteral("BitBtn2"));
         window.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
@@ -154,7 +154,7 @@ private Q_SLOTS:
                                     "price", "money"});
         source.append({"尼龙布", "44''", "1.2MM", "黑", 70.0, 50.0, 20.0, 100.0, 3.25, 325.0});
         const report::Document document =
-            report::ReportEngine::layout(stock::TKuCunYueBaoBiaoPreF::definition(), source, QDate(2024, 4, 1));
+            report::ReportEngine::layout(stock::MonthlyStockReport::definition(), source, QDate(2024, 4, 1));
         const QStringList texts = document.pages().first().texts();
         for (const char *text : {"临江盈丰达贴合鞋材有限公司", "仓库月报表", "日期：", "页码：", "规   格", "70", "100",
                                  "3.250", "325.00", "主管：", "制表："})

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reference/ModuleWindow.h"
+
+namespace purchasing {
+
+// The purchase-order window: the order lines of procureform, one purchase
+// order being the lines that share an order number, and its numbered printout.
+class PurchaseOrderWindow : public reference::ModuleWindow {
+    Q_OBJECT
+public:
+    explicit PurchaseOrderWindow(db::Connection &connection, QWidget *parent = nullptr);
+
+    // 确定: an order line needs its order number.
+    void SpeedButton4Click();
+    // 打印: takes the next document number and previews the lines shown.
+    void SpeedButton3Click();
+    // Enter in 单价: the line total; false keeps the focus in 单价.
+    bool computeTotal();
+};
+
+} // namespace purchasing

@@ -1,0 +1,101 @@
+#include "sales/CustomerOrderWindow.h"
+
+#include "db/Schema.h"
+
+namespace sales {
+
+using reference::Area;
+using reference::FieldKind;
+using reference::ModuleDeclaration;
+
+namespace {
+
+ModuleDeclaration windowDeclaration()
+{
+    ModuleDeclaration d;
+    d.windowClass = QStringLiteral("TOrderF");
+    d.caption = QStringLiteral("客戶訂單管理");
+    d.table = QStringLiteral("indent");
+    d.entryCaption = QStringLiteral("订单信息：");
+    d.searchCaption = QStringLiteral("查找设定");
+    // In the order Enter walks through them; Enter in 备注 adds the row.
+    d.fields = {
+        {QStringLiteral("客户名称："), QStringLiteral("ComboBox5"), QStringLiteral("c_id"), FieldKind::Choice, true,
+         QStringLiteral("select distinct name from Customer")},
+        {QStringLiteral("订单号码："), QStringLiteral("Edit4"), QStringLiteral("num")},
+        {QStringLiteral("规格及名称："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice, true,
+         QStringLiteral("select distinct pname from indent")},
+        {QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"), FieldKind::Choice, true, {},
+         reference::Units},
+        {QStringLiteral("订  单  量："), QStringLiteral("Edit2"), QStringLiteral("i_count")},
+        {QStringLiteral("币        别："), QStringLiteral("ComboBox4"), QStringLiteral("piece"), FieldKind::Choice, true, {},
+         reference::Currencies},
+        {QStringLiteral("汇        率："), QStringLiteral("Edit3"), QStringLiteral("exchange")},
+        {QStringLiteral("订单日期："), QStringLiteral("DateTimePicker1"), QStringLiteral("i_date"), FieldKind::Date},
+        {QStringLiteral("预交日期："), QStringLiteral("DateTimePicker2"), QStringLiteral("pdate"), FieldKind::Date},
+        // The row pick leaves 代料名称 as it is: a following Modify writes what it shows.
+        {QStringLiteral("代料名称："), QStringLiteral("ComboBox7"), QStringLiteral("c_order"), FieldKind::Choice, true,
+         QStringLiteral("select distinct c_order from indent"), {}, false},
+        {QStringLiteral("备　　注："), QStringLiteral("Edit7"), QStringLiteral("memo")},
+    };
+    d.grid = {
+        {QStringLiteral("c_id"), QStringLiteral("客户名称"), 10},
+        {QStringLiteral("num"), QStringLiteral("订单号码"), 10},
+        {QStringLiteral("pname"), QStringLiteral("规格及名称"), 30},
+        {QStringLiteral("p_module"), QStringLiteral("单位"), 8},
+        {QStringLiteral("standard"), QStringLiteral("规格"), 15},
+        {QStringLiteral("i_count"), QStringLiteral("订单量"), 8},
+        {QStringLiteral("piece"), QStringLiteral("币别"), 8},
+        {QStringLiteral("exchange"), QStringLiteral("汇率"), 8},
+        {QStringLiteral("i_date"), QStringLiteral("订单日期"), 10},
+        {QStringLiteral("pdate"), QStringLiteral("预交日期"), 10},
+        {QStringLiteral("memo"), QStringLiteral("备注"), 20},
+        {QStringLiteral("c_order"), QStringLiteral("代料名称"), 50},
+    };
+    d.commands.add = QStringLiteral("SpeedButton4");
+    d.commands.modify = QStringLiteral("SpeedButton5");
+    d.commands.remove = QStringLiteral("SpeedButton6");
+    d.commands.refresh = QStringLiteral("SpeedButton2");
+    d.commands.exit = QStringLiteral("SpeedButton7");
+    d.commands.search = QStringLiteral("SpeedButton1");
+    d.searchChooser = QStringLiteral("ComboBox8");
+    d.searchValues = QStringLiteral("ComboBox6");
+    d.search = {
+        {QStringLiteral("客户名称"), QStringLiteral("c_id")},
+        {QStringLiteral("订单号码"), QStringLiteral("num"), false, true},
+        {QStringLiteral("订单日期"), QStringLiteral("i_date"), true},
+        // Tests the order date as well, not the delivery date.
+        {QStringLiteral("预交日期"), QStringLiteral("i_date"), true},
+    };
+    d.dateRange.column = QStringLiteral("i_date");
+    d.dateRange.from = QStringLiteral("DateTimePicker3");
+    d.dateRange.to = QStringLiteral("DateTimePicker4");
+    d.dateRange.allHiddenUntilChosen = true;
+    // The grid stays empty until 刷新, 查询 or Add; Modify and Delete before
+    // that have no table to work on and end in the general error handler.
+    d.opensTable = false;
+    d.deleteNeedsOpenTable = true;
+    d.enterInLastFieldAdds = true;
+    d.refreshAmongCommands = true;
+    d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.refresh, d.commands.exit,
+                      d.commands.search};
+    d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
+    return d;
+}
+
+} // namespace
+
+CustomerOrderWindow::CustomerOrderWindow(db::Connection &connection, QWidget *parent)
+    : ModuleWindow(connection, windowDeclaration(), parent)
+{
+}
+
+QVector<QVariant> CustomerOrderWindow::enteredRow(const QVector<QVariant> &row) const
+{
+    QVector<QVariant> values = ModuleWindow::enteredRow(row);
+    // The window has no field for 规格: every row it writes holds `standard` empty.
+    values[db::Schema::table(QStringLiteral("indent")).columnIndex(QStringLiteral("standard"))] = QStringLiteral("");
+    return values;
+}
+
+} // namespace sales

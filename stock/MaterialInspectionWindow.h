@@ -1,0 +1,64 @@
+#pragma once
+
+#include "reference/ModuleWindow.h"
+#include "reference/TabbedModuleWindow.h"
+#include "stock/OrderLineLookups.h"
+#include "stock/StockLedger.h"
+
+class QComboBox;
+
+namespace stock {
+
+class StuffCheckPage;
+
+// Material inspection: received material is inspected against a purchase
+// order on the colour-fabric or the auxiliary-material tab, then, as a second
+// step, its pieces and quantity are added to that family's stock.
+class MaterialInspectionWindow : public reference::TabbedModuleWindow {
+    Q_OBJECT
+public:
+    explicit MaterialInspectionWindow(db::Connection &connection, QWidget *parent = nullptr);
+
+    StuffCheckPage *colourFabric() const;
+    StuffCheckPage *auxiliaryMaterial() const;
+    // The entry panel's contents as a receipt to take into stock.
+    Receipt receipt() const;
+
+protected:
+    void prepare() override;
+
+private:
+    void wireLookups();
+    QComboBox *combo(const QString &name) const;
+    void refill(const QString &name, const QStringList &texts);
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox9Change();
+    void ComboBox4Change();
+    void ComboBox3Change();
+
+    OrderLineLookups m_lookups;
+};
+
+// One tab of the inspection window: its inspection table with the common
+// commands, 写入仓库 and the acceptance slip.
+class StuffCheckPage : public reference::ModuleWindow {
+    Q_OBJECT
+public:
+    StuffCheckPage(MaterialInspectionWindow &window, Family family);
+
+    Family family() const { return m_family; }
+    QAbstractButton *stockButton() const { return m_stockButton; }
+    void writeToStock();
+    void print();
+
+protected:
+    void rowAdded(int row) override;
+
+private:
+    MaterialInspectionWindow &m_window;
+    Family m_family;
+    QAbstractButton *m_stockButton;
+};
+
+} // namespace stock
