@@ -7,8 +7,8 @@
 #include "production/StockIssue.h"
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,7 +21,7 @@ namespace production {
 using reference::Area;
 using reference::EntryField;
 using reference::FieldKind;
-using shell::DialogService;
+using reference::DialogService;
 
 namespace {
 
@@ -64,7 +64,7 @@ struct TabDeclaration {
 reference::ModuleDeclaration pageDeclaration(const TabDeclaration &tab)
 {
     reference::ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TLinLiaoShenF");
+    d.windowClass = RequisitionApprovalWindow::FormName;
     d.table = tab.family.issues;
     for (const db::Column &c : db::Schema::table(tab.family.issues).columns)
         d.grid.append({c.name, c.label, c.name == QLatin1String("id") ? 10 : 12});
@@ -101,7 +101,7 @@ public:
         QAbstractButton *approveButton = button(declaration().commands.add);
         approveButton->disconnect(this);
         approveButton->setEnabled(false);
-        connect(approveButton, &QAbstractButton::clicked, this, [this] { shell::runCommand([this] { approve(); }); });
+        connect(approveButton, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { approve(); }); });
         button(declaration().commands.remove)->setEnabled(false);
     }
 
@@ -192,7 +192,7 @@ void RequisitionApprovalWindow::whenUserChanges(const QString &control, void (Re
     // Only the user's changes count, by typing or by choice from the list; a
     // row pick fills the fields without refilling the lists.
     QComboBox *box = combo(control);
-    auto run = [this, step] { shell::runCommand([this, step] { (this->*step)(); }); };
+    auto run = [this, step] { reference::runCommand([this, step] { (this->*step)(); }); };
     connect(box->lineEdit(), &QLineEdit::textEdited, this, run);
     connect(box, &QComboBox::textActivated, this, run);
 }

@@ -19,6 +19,8 @@ class RequisitionLists;
 class RequisitionApprovalWindow : public reference::TabbedModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TLinLiaoShenF");
+
     explicit RequisitionApprovalWindow(db::Connection &connection, QWidget *parent = nullptr);
     ~RequisitionApprovalWindow() override;
 

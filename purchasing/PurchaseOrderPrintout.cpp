@@ -1,5 +1,6 @@
 #include "purchasing/PurchaseOrderPrintout.h"
 
+#include "reference/FormName.h"
 #include "reference/DataSetSource.h"
 #include "report/RuledTable.h"
 
@@ -78,7 +79,7 @@ Band summary()
 PurchaseOrderPrintout::PurchaseOrderPrintout(const db::TableDataSet &lines, const QString &number, QWidget *parent)
     : report::PrintPreview(definition(number), reference::DataSetSource(lines), parent)
 {
-    setObjectName(QStringLiteral("ReProcureForm"));
+    setObjectName(reference::instanceName(FormName));
 }
 
 report::ReportDefinition PurchaseOrderPrintout::definition(const QString &number)

@@ -11,6 +11,8 @@ namespace purchasing {
 class PurchaseOrderPrintout : public report::PrintPreview {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TReProcureForm");
+
     PurchaseOrderPrintout(const db::TableDataSet &lines, const QString &number, QWidget *parent = nullptr);
 
     static report::ReportDefinition definition(const QString &number);

@@ -3,8 +3,8 @@
 #include "purchasing/PurchaseOrderNumbers.h"
 #include "purchasing/PurchaseOrderPrintout.h"
 #include "reference/EntryPanel.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
 
 #include <QAbstractButton>
 
@@ -12,7 +12,7 @@ namespace purchasing {
 
 using reference::Area;
 using reference::FieldKind;
-using shell::DialogService;
+using reference::DialogService;
 
 namespace {
 
@@ -22,7 +22,7 @@ reference::ModuleDeclaration windowDeclaration()
                                FieldKind::Choice};
     unit.fixedList = reference::Units;
     reference::ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TdinggoudanF");
+    d.windowClass = PurchaseOrderWindow::FormName;
     d.caption = QStringLiteral("订购单管理");
     d.table = QStringLiteral("procureform");
     d.entryCaption = QStringLiteral("订购单信息：");
@@ -87,8 +87,8 @@ PurchaseOrderWindow::PurchaseOrderWindow(db::Connection &connection, QWidget *pa
 {
     QAbstractButton *add = button(declaration().commands.add);
     add->disconnect(this);
-    connect(add, &QAbstractButton::clicked, this, [this] { shell::runCommand([this] { SpeedButton4Click(); }); });
-    entryPanel()->setChainEnd([this] { shell::runCommand([this] { SpeedButton4Click(); }); });
+    connect(add, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { SpeedButton4Click(); }); });
+    entryPanel()->setChainEnd([this] { reference::runCommand([this] { SpeedButton4Click(); }); });
     entryPanel()->setEnterHandler(QStringLiteral("Edit4"), [this] { return computeTotal(); });
     addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { SpeedButton3Click(); });
     // Fourteen grid columns: room for most of them and a screenful of lines.

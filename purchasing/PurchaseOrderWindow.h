@@ -9,6 +9,8 @@ namespace purchasing {
 class PurchaseOrderWindow : public reference::ModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TdinggoudanF");
+
     explicit PurchaseOrderWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     // 确定: an order line needs its order number.

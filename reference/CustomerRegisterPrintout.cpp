@@ -1,5 +1,6 @@
 #include "reference/CustomerRegisterPrintout.h"
 
+#include "reference/FormName.h"
 #include "reference/RegisterPrintout.h"
 
 namespace reference {
@@ -7,7 +8,7 @@ namespace reference {
 CustomerRegisterPrintout::CustomerRegisterPrintout(const db::TableDataSet &customers, QWidget *parent, const QDate &printDate)
     : report::PrintPreview(definition(), RegisterSource(customers), parent, printDate)
 {
-    setObjectName(QStringLiteral("ReCustomerForm"));
+    setObjectName(instanceName(FormName));
     setWindowTitle(QStringLiteral("客户基本资料打印"));
 }
 

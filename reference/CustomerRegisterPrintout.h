@@ -11,6 +11,8 @@ namespace reference {
 class CustomerRegisterPrintout : public report::PrintPreview {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TReCustomerForm");
+
     CustomerRegisterPrintout(const db::TableDataSet &customers, QWidget *parent = nullptr,
                     const QDate &printDate = QDate::currentDate());
 

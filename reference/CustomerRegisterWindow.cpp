@@ -9,7 +9,7 @@ namespace {
 ModuleDeclaration windowDeclaration()
 {
     ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TCustomerF");
+    d.windowClass = CustomerRegisterWindow::FormName;
     d.caption = QStringLiteral("客户基本资料维护");
     d.table = QStringLiteral("customer");
     d.fields = {

@@ -9,6 +9,8 @@ namespace reference {
 class CustomerRegisterWindow : public ModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TCustomerF");
+
     explicit CustomerRegisterWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     // 打印资料: a new customer printout of the rows the grid shows.

@@ -1,7 +1,7 @@
 #include "reference/GridRowPosting.h"
 
 #include "db/DataSetModel.h"
-#include "shell/CommandGuard.h"
+#include "reference/CommandGuard.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -53,7 +53,7 @@ void GridRowPosting::rowChanged(int current, int previous)
     if (m_movingBack || !m || previous < 0 || previous != m->pendingRow())
         return;
     bool posted = false;
-    shell::runCommand([&] {
+    runCommand([&] {
         m->post();
         posted = true;
     });

@@ -1,14 +1,15 @@
 #include "reference/ModuleWindow.h"
 
+#include "reference/FormName.h"
 #include "db/AppError.h"
 #include "db/Query.h"
 #include "db/TextForms.h"
 #include "reference/EntryPanel.h"
 #include "reference/GridRowPosting.h"
 #include "reference/HoverHighlight.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
-#include "shell/ModuleWindows.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
+#include "reference/WindowClosing.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,9 +27,6 @@
 #include <QVBoxLayout>
 
 namespace reference {
-
-using shell::DialogService;
-using shell::runCommand;
 
 namespace {
 
@@ -78,7 +76,7 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
       m_hover(new HoverHighlight(this)),
       m_ownsEntry(!sharedEntry)
 {
-    setObjectName(declaration.windowClass.mid(1));
+    setObjectName(instanceName(declaration.windowClass));
     setWindowTitle(declaration.caption);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -294,7 +292,7 @@ void ModuleWindow::closeEvent(QCloseEvent *event)
 
 void ModuleWindow::closeWindow()
 {
-    shell::ModuleWindows::close(this);
+    closeModuleWindow(this);
 }
 
 bool ModuleWindow::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
 #include "reference/SupplierRegisterPrintout.h"
 
+#include "reference/FormName.h"
 #include "reference/RegisterPrintout.h"
 
 namespace reference {
@@ -7,7 +8,7 @@ namespace reference {
 SupplierRegisterPrintout::SupplierRegisterPrintout(const db::TableDataSet &suppliers, QWidget *parent, const QDate &printDate)
     : report::PrintPreview(definition(), RegisterSource(suppliers), parent, printDate)
 {
-    setObjectName(QStringLiteral("ReFactoryF"));
+    setObjectName(instanceName(FormName));
     setWindowTitle(QStringLiteral("厂商基本资料打印"));
 }
 

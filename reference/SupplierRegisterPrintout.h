@@ -11,6 +11,8 @@ namespace reference {
 class SupplierRegisterPrintout : public report::PrintPreview {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TReFactoryF");
+
     SupplierRegisterPrintout(const db::TableDataSet &suppliers, QWidget *parent = nullptr,
                 const QDate &printDate = QDate::currentDate());
 

@@ -10,7 +10,7 @@ namespace {
 ModuleDeclaration windowDeclaration()
 {
     ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TFactoryF");
+    d.windowClass = SupplierRegisterWindow::FormName;
     d.caption = QStringLiteral("厂商基本资料维护");
     d.table = QStringLiteral("factory");
     d.fields = {

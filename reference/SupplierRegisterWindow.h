@@ -10,6 +10,8 @@ namespace reference {
 class SupplierRegisterWindow : public ModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TFactoryF");
+
     explicit SupplierRegisterWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     // 打印资料: a new supplier printout of the rows the grid shows.

@@ -1,10 +1,11 @@
 #include "reference/TabbedModuleWindow.h"
 
+#include "reference/FormName.h"
 #include "db/Schema.h"
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
-#include "shell/CommandGuard.h"
-#include "shell/ModuleWindows.h"
+#include "reference/CommandGuard.h"
+#include "reference/WindowClosing.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -21,7 +22,7 @@ TabbedModuleWindow::TabbedModuleWindow(db::Connection &connection, const QString
       m_entry(new EntryPanel(fields, db::Schema::table(fieldTable))),
       m_tabs(new QTabWidget)
 {
-    setObjectName(windowClass.mid(1));
+    setObjectName(instanceName(windowClass));
     setWindowTitle(caption);
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     auto *layout = new QVBoxLayout(this);
@@ -39,7 +40,7 @@ void TabbedModuleWindow::addPage(ModuleWindow *page, const QString &caption)
     // Exit on a page closes the whole window, not the page.
     QAbstractButton *exit = page->button(page->declaration().commands.exit);
     exit->disconnect(page);
-    connect(exit, &QAbstractButton::clicked, this, [this] { shell::ModuleWindows::close(this); });
+    connect(exit, &QAbstractButton::clicked, this, [this] { closeModuleWindow(this); });
     resize(sizeHint().expandedTo(size()));
 }
 
@@ -61,7 +62,7 @@ void TabbedModuleWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_prepared) {
         m_prepared = true;
-        shell::runCommand([this] { prepare(); });
+        runCommand([this] { prepare(); });
     }
 }
 

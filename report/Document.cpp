@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 namespace report {
 
@@ -32,13 +31,6 @@ const QList<Page> &Document::pages() const
 int Document::pageCount() const
 {
     return int(m_pages.size());
-}
-
-bool Document::print(QPrinter &printer) const
-{
-    printer.setFullPage(true);
-    printer.setDocName(m_title);
-    return paint(printer);
 }
 
 bool Document::writePdf(const QString &path) const

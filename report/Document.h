@@ -7,7 +7,6 @@
 #include <QString>
 
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace report {
 
@@ -22,13 +21,12 @@ public:
     const QList<Page> &pages() const;
     int pageCount() const;
 
-    // Both set the device to the document's paper before painting.
-    bool print(QPrinter &printer) const;
+    // Both set the device to the document's paper before painting: a
+    // printer, a PDF writer or any other paged device.
+    bool paint(QPagedPaintDevice &device) const;
     bool writePdf(const QString &path) const;
 
 private:
-    bool paint(QPagedPaintDevice &device) const;
-
     QString m_title;
     Paper m_paper;
     QList<Page> m_pages;

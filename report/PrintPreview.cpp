@@ -22,8 +22,15 @@ PrintPreview::PrintPreview(const ReportDefinition &definition, const DataSource 
     printer()->setFullPage(true);
     printer()->setPageLayout(m_document.paper().pageLayout());
     connect(this, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { m_document.print(*target); });
+            [this](QPrinter *target) { printTo(*target); });
     addSavePdfAction();
+}
+
+void PrintPreview::printTo(QPrinter &target) const
+{
+    target.setFullPage(true);
+    target.setDocName(m_document.title());
+    m_document.paint(target);
 }
 
 const Document &PrintPreview::document() const

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 
 class QAction;
+class QPrinter;
 
 namespace report {
 
@@ -26,6 +27,7 @@ public:
     QAction *savePdfAction() const;
 
 private:
+    void printTo(QPrinter &target) const;
     void addSavePdfAction();
     void savePdf();
     QString suggestedPdfPath() const;

@@ -13,7 +13,7 @@ namespace {
 ModuleDeclaration windowDeclaration()
 {
     ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TOrderF");
+    d.windowClass = CustomerOrderWindow::FormName;
     d.caption = QStringLiteral("客戶訂單管理");
     d.table = QStringLiteral("indent");
     d.entryCaption = QStringLiteral("订单信息：");

@@ -10,6 +10,8 @@ namespace sales {
 class CustomerOrderWindow : public reference::ModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TOrderF");
+
     explicit CustomerOrderWindow(db::Connection &connection, QWidget *parent = nullptr);
 
 protected:

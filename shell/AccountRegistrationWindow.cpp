@@ -1,20 +1,20 @@
 #include "shell/AccountRegistrationWindow.h"
 
-#include "shell/DialogService.h"
-#include "shell/ModuleWindows.h"
+#include "reference/DialogService.h"
+#include "reference/WindowClosing.h"
 
 #include <QLineEdit>
 
 namespace shell {
 
 AccountRegistrationWindow::AccountRegistrationWindow(db::Connection &connection, QWidget *parent)
-    : AccountWindow(connection, QStringLiteral("TZhuCheF"), QStringLiteral("注册/注销操作员"), parent),
+    : AccountWindow(connection, FormName, QStringLiteral("注册/注销操作员"), parent),
       m_password(addPasswordField(QStringLiteral("密          码："), QStringLiteral("Edit1"))),
       m_confirmation(addPasswordField(QStringLiteral("确认密码："), QStringLiteral("Edit2")))
 {
     addButton(QStringLiteral("SpeedButton4"), QStringLiteral("注册"), [this] { registerAccount(); });
     addButton(QStringLiteral("SpeedButton2"), QStringLiteral("注销"), [this] { deregisterAccount(); });
-    addButton(QStringLiteral("SpeedButton7"), QStringLiteral("退出"), [this] { ModuleWindows::close(this); });
+    addButton(QStringLiteral("SpeedButton7"), QStringLiteral("退出"), [this] { reference::closeModuleWindow(this); });
     setChainEnd([this] { registerAccount(); });
     finish();
 }
@@ -23,23 +23,23 @@ void AccountRegistrationWindow::registerAccount()
 {
     switch (accounts().registerAccount(account(), m_password->text(), m_confirmation->text())) {
     case OperatorAccounts::Outcome::PasswordsDiffer:
-        DialogService::message(QStringLiteral("密码和确认密码不相符！"));
+        reference::DialogService::message(QStringLiteral("密码和确认密码不相符！"));
         return;
     case OperatorAccounts::Outcome::Duplicate:
-        DialogService::message(QStringLiteral("操作员帐号重复！"));
+        reference::DialogService::message(QStringLiteral("操作员帐号重复！"));
         return;
     default:
-        DialogService::message(QStringLiteral("注册成功！"));
+        reference::DialogService::message(QStringLiteral("注册成功！"));
         fillAccounts();
     }
 }
 
 void AccountRegistrationWindow::deregisterAccount()
 {
-    if (!DialogService::informationQuestion(QStringLiteral("确认注销此操作员帐号吗？")))
+    if (!reference::DialogService::informationQuestion(QStringLiteral("确认注销此操作员帐号吗？")))
         return;
     accounts().deregister(account());
-    DialogService::message(QStringLiteral("注销成功!"));
+    reference::DialogService::message(QStringLiteral("注销成功!"));
     fillAccounts();
 }
 

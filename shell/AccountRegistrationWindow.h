@@ -8,6 +8,8 @@ namespace shell {
 class AccountRegistrationWindow : public AccountWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TZhuCheF");
+
     explicit AccountRegistrationWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     void registerAccount();     // "注册"

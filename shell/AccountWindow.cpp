@@ -1,6 +1,7 @@
 #include "shell/AccountWindow.h"
 
-#include "shell/CommandGuard.h"
+#include "reference/FormName.h"
+#include "reference/CommandGuard.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -19,7 +20,7 @@ AccountWindow::AccountWindow(db::Connection &connection, const QString &windowCl
       m_form(new QFormLayout),
       m_buttons(new QHBoxLayout)
 {
-    setObjectName(windowClass.mid(1));
+    setObjectName(reference::instanceName(windowClass));
     setWindowTitle(caption);
     m_accounts->setObjectName(QStringLiteral("ComboBox1"));
     m_accounts->setEditable(true);
@@ -66,7 +67,7 @@ QPushButton *AccountWindow::addButton(const QString &name, const QString &captio
     button->setObjectName(name);
     button->setFlat(true);
     button->setMinimumWidth(72);
-    connect(button, &QPushButton::clicked, this, [command] { runCommand(command); });
+    connect(button, &QPushButton::clicked, this, [command] { reference::runCommand(command); });
     m_buttons->addWidget(button);
     return button;
 }
@@ -85,7 +86,7 @@ void AccountWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_filled) {
         m_filled = true;
-        runCommand([this] { fillAccounts(); });
+        reference::runCommand([this] { fillAccounts(); });
     }
 }
 
@@ -98,7 +99,7 @@ bool AccountWindow::eventFilter(QObject *watched, QEvent *event)
             if (at + 1 < m_chain.size())
                 m_chain[at + 1]->setFocus();
             else if (m_chainEnd)
-                runCommand(m_chainEnd);
+                reference::runCommand(m_chainEnd);
             return true;
         }
     }

@@ -1,10 +1,11 @@
 #include "shell/LoginWindow.h"
 
+#include "reference/FormName.h"
 #include "shell/ProgramPicture.h"
 
 #include "db/AppError.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
 #include "shell/OperatorAccounts.h"
 
 #include <QCloseEvent>
@@ -37,7 +38,7 @@ LoginWindow::LoginWindow(db::Connection &connection, QWidget *mainWindow)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Window),
       m_connection(connection), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("LoginForm"));
+    setObjectName(reference::instanceName(FormName));
     setWindowTitle(QStringLiteral("系统登录"));
     setAutoFillBackground(true);
     QPalette sky = palette();
@@ -135,7 +136,7 @@ void LoginWindow::FormShow()
         ComboBox1->setCurrentIndex(accounts.isEmpty() ? -1 : 0);
         showFirstAccountFields(accounts.isEmpty());
     } catch (const AppError &) {
-        DialogService::message(QStringLiteral("请检查数据库连接是否正确！"));
+        reference::DialogService::message(QStringLiteral("请检查数据库连接是否正确！"));
     }
 }
 
@@ -150,7 +151,7 @@ void LoginWindow::showFirstAccountFields(bool firstStart)
 
 void LoginWindow::BitBtn1Click()
 {
-    runCommand([this] {
+    reference::runCommand([this] {
         if (m_firstStart)
             createFirstAccount();
         else
@@ -161,7 +162,7 @@ void LoginWindow::BitBtn1Click()
 void LoginWindow::checkPassword()
 {
     if (!OperatorAccounts(m_connection).signIn(ComboBox1->currentText(), Edit1->text())) {
-        DialogService::message(QStringLiteral("口令不正确！"));
+        reference::DialogService::message(QStringLiteral("口令不正确！"));
         Edit1->setFocus();
         return;
     }
@@ -171,7 +172,7 @@ void LoginWindow::checkPassword()
 void LoginWindow::createFirstAccount()
 {
     if (Edit1->text() != m_confirmEdit->text()) {
-        DialogService::message(QStringLiteral("密码和确认密码不相符！"));
+        reference::DialogService::message(QStringLiteral("密码和确认密码不相符！"));
         m_confirmEdit->setFocus();
         return;
     }

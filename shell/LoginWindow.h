@@ -17,6 +17,8 @@ namespace shell {
 class LoginWindow : public QWidget {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TLoginForm");
+
     LoginWindow(db::Connection &connection, QWidget *mainWindow);
 
 Q_SIGNALS:

@@ -1,9 +1,10 @@
 #include "shell/MainWindow.h"
 
+#include "reference/FormName.h"
 #include "db/TextForms.h"
-#include "shell/CommandGuard.h"
+#include "reference/CommandGuard.h"
 #include "shell/DesktopCalculator.h"
-#include "shell/DialogService.h"
+#include "reference/DialogService.h"
 #include "shell/ModuleWindows.h"
 
 #include <QAction>
@@ -158,9 +159,9 @@ MainWindow::MainWindow(const db::DatabaseUrl &url)
                                | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
       ADOConnection1(std::make_unique<db::Connection>(url))
 {
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(reference::instanceName(FormName));
     ADOConnection1->open();
-    setWindowTitle(ProgramTitle);
+    setWindowTitle(reference::ProgramTitle);
     setMinimumSize(812, 500);
 
     m_mdiArea = new QMdiArea;
@@ -326,7 +327,7 @@ QWidget *MainWindow::openModule(const QString &windowClass)
     if (factory == ModuleWindows::factories().cend())
         return nullptr;
     QWidget *window = nullptr;
-    runCommand([&] { window = (*factory)(*ADOConnection1); });
+    reference::runCommand([&] { window = (*factory)(*ADOConnection1); });
     if (!window)
         return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -375,7 +376,7 @@ void MainWindow::ToolButton3Click()
 
 void MainWindow::ToolButton5Click()
 {
-    if (DialogService::informationQuestion(QStringLiteral("确定退出系统吗？")))
+    if (reference::DialogService::informationQuestion(QStringLiteral("确定退出系统吗？")))
         Q_EMIT exitRequested();
 }
 

@@ -24,6 +24,8 @@ namespace shell {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TMainForm");
+
     // Opens the connection; raises an AppError naming the database when it cannot.
     explicit MainWindow(const db::DatabaseUrl &url);
     ~MainWindow() override;

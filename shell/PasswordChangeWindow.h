@@ -8,6 +8,8 @@ namespace shell {
 class PasswordChangeWindow : public AccountWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TXiuGaiF");
+
     explicit PasswordChangeWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     void changePassword();      // "修改"

@@ -1,6 +1,6 @@
 #include "db/AppError.h"
 #include "db/SchemaBuilder.h"
-#include "shell/DialogService.h"
+#include "reference/DialogService.h"
 #include "shell/ProgramPicture.h"
 #include "shell/StartupOptions.h"
 #include "shell/LoginWindow.h"
@@ -58,7 +58,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
         mainForm = std::make_unique<shell::MainWindow>(options.database);
         prepareSchema(mainForm->connection());
     } catch (const AppError &e) {
-        QMessageBox::critical(nullptr, shell::ProgramTitle, e.message());
+        QMessageBox::critical(nullptr, reference::ProgramTitle, e.message());
         return 1;
     }
     QObject::connect(mainForm.get(), &shell::MainWindow::exitRequested, &app, &QApplication::quit);

@@ -9,6 +9,8 @@ namespace stock {
 class AuxiliaryAcceptanceSlip : public ColourFabricAcceptanceSlip {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("Tfacyanshoupref2");
+
     explicit AuxiliaryAcceptanceSlip(const db::TableDataSet &inspections, QWidget *parent = nullptr,
                               const QDate &printDate = QDate::currentDate());
 };

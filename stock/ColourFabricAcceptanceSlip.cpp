@@ -1,5 +1,6 @@
 #include "stock/ColourFabricAcceptanceSlip.h"
 
+#include "reference/FormName.h"
 #include "reference/DataSetSource.h"
 #include "report/RuledTable.h"
 
@@ -63,7 +64,7 @@ Band pageFooter()
 ColourFabricAcceptanceSlip::ColourFabricAcceptanceSlip(const db::TableDataSet &inspections, QWidget *parent, const QDate &printDate)
     : report::PrintPreview(definition(), reference::DataSetSource(inspections), parent, printDate)
 {
-    setObjectName(QStringLiteral("FacYanShouPreF"));
+    setObjectName(reference::instanceName(FormName));
 }
 
 report::ReportDefinition ColourFabricAcceptanceSlip::definition()

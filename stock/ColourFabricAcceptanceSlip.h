@@ -11,6 +11,8 @@ namespace stock {
 class ColourFabricAcceptanceSlip : public report::PrintPreview {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TFacYanShouPreF");
+
     ColourFabricAcceptanceSlip(const db::TableDataSet &inspections, QWidget *parent = nullptr,
                     const QDate &printDate = QDate::currentDate());
 

@@ -1,5 +1,6 @@
 #include "stock/DailyStockReport.h"
 
+#include "reference/FormName.h"
 #include "report/RuledTable.h"
 
 namespace stock {
@@ -68,7 +69,7 @@ Band pageFooter()
 DailyStockReport::DailyStockReport(const report::DataSource &stockRows, QWidget *parent, const QDate &printDate)
     : report::PrintPreview(definition(), stockRows, parent, printDate)
 {
-    setObjectName(QStringLiteral("KuCunRiBaoPreF"));
+    setObjectName(reference::instanceName(FormName));
 }
 
 report::ReportDefinition DailyStockReport::definition()

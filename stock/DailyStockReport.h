@@ -9,6 +9,8 @@ namespace stock {
 class DailyStockReport : public report::PrintPreview {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TKuCunRiBaoPreF");
+
     DailyStockReport(const report::DataSource &stockRows, QWidget *parent = nullptr,
                     const QDate &printDate = QDate::currentDate());
 

@@ -2,8 +2,8 @@
 
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
 #include "stock/ColourFabricAcceptanceSlip.h"
 #include "stock/AuxiliaryAcceptanceSlip.h"
 
@@ -18,7 +18,7 @@ namespace stock {
 using reference::Area;
 using reference::EntryField;
 using reference::FieldKind;
-using shell::DialogService;
+using reference::DialogService;
 
 namespace {
 
@@ -80,7 +80,7 @@ reference::ModuleDeclaration pageDeclaration(Family family)
     const PageNames &names = namesOf(family);
     const int b = names.firstButton;
     reference::ModuleDeclaration d;
-    d.windowClass = QStringLiteral("TStuffCheckF");
+    d.windowClass = MaterialInspectionWindow::FormName;
     d.caption = names.caption;
     d.table = tablesOf(family).inspection;
     d.fields = receiptFields();
@@ -124,7 +124,7 @@ reference::ModuleDeclaration pageDeclaration(Family family)
 
 } // namespace
 
-StuffCheckPage::StuffCheckPage(MaterialInspectionWindow &window, Family family)
+InspectionPage::InspectionPage(MaterialInspectionWindow &window, Family family)
     : ModuleWindow(window.connection(), pageDeclaration(family), window.entryPanel()),
       m_window(window),
       m_family(family)
@@ -140,12 +140,12 @@ StuffCheckPage::StuffCheckPage(MaterialInspectionWindow &window, Family family)
     addButton(Area::Search, buttonName(b + 7), QStringLiteral("打印"), [this] { print(); });
 }
 
-void StuffCheckPage::rowAdded(int)
+void InspectionPage::rowAdded(int)
 {
     m_stockButton->setEnabled(true);
 }
 
-void StuffCheckPage::writeToStock()
+void InspectionPage::writeToStock()
 {
     if (!DialogService::question(namesOf(m_family).stockQuestion))
         return;
@@ -155,7 +155,7 @@ void StuffCheckPage::writeToStock()
     m_stockButton->setEnabled(false);
 }
 
-void StuffCheckPage::print()
+void InspectionPage::print()
 {
     showPrintout([this]() -> QDialog * {
         if (m_family == Family::ColourFabric)
@@ -170,21 +170,21 @@ MaterialInspectionWindow::MaterialInspectionWindow(db::Connection &connection, Q
       m_lookups(connection)
 {
     setEntryCaption(QStringLiteral("验收单填写："));
-    addPage(new StuffCheckPage(*this, Family::ColourFabric), namesOf(Family::ColourFabric).caption);
-    addPage(new StuffCheckPage(*this, Family::AuxiliaryMaterial), namesOf(Family::AuxiliaryMaterial).caption);
+    addPage(new InspectionPage(*this, Family::ColourFabric), namesOf(Family::ColourFabric).caption);
+    addPage(new InspectionPage(*this, Family::AuxiliaryMaterial), namesOf(Family::AuxiliaryMaterial).caption);
     wireLookups();
     // Room for all thirteen grid columns, 订购数量 typed into the last one.
     resize(size().expandedTo(QSize(1040, 640)));
 }
 
-StuffCheckPage *MaterialInspectionWindow::colourFabric() const
+InspectionPage *MaterialInspectionWindow::colourFabric() const
 {
-    return static_cast<StuffCheckPage *>(page(0));
+    return static_cast<InspectionPage *>(page(0));
 }
 
-StuffCheckPage *MaterialInspectionWindow::auxiliaryMaterial() const
+InspectionPage *MaterialInspectionWindow::auxiliaryMaterial() const
 {
-    return static_cast<StuffCheckPage *>(page(1));
+    return static_cast<InspectionPage *>(page(1));
 }
 
 // The order numbers are offered, none chosen: what was received is picked
@@ -211,7 +211,7 @@ void MaterialInspectionWindow::wireLookups()
     };
     for (const auto &[name, step] : steps)
         connect(combo(name), &QComboBox::currentTextChanged, this,
-                [this, step = step] { shell::runCommand([this, step] { (this->*step)(); }); });
+                [this, step = step] { reference::runCommand([this, step] { (this->*step)(); }); });
 }
 
 // The refilled list and every list after it in the chain are left empty, and

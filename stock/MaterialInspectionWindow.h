@@ -9,7 +9,7 @@ class QComboBox;
 
 namespace stock {
 
-class StuffCheckPage;
+class InspectionPage;
 
 // Material inspection: received material is inspected against a purchase
 // order on the colour-fabric or the auxiliary-material tab, then, as a second
@@ -17,10 +17,12 @@ class StuffCheckPage;
 class MaterialInspectionWindow : public reference::TabbedModuleWindow {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TStuffCheckF");
+
     explicit MaterialInspectionWindow(db::Connection &connection, QWidget *parent = nullptr);
 
-    StuffCheckPage *colourFabric() const;
-    StuffCheckPage *auxiliaryMaterial() const;
+    InspectionPage *colourFabric() const;
+    InspectionPage *auxiliaryMaterial() const;
     // The entry panel's contents as a receipt to take into stock.
     Receipt receipt() const;
 
@@ -42,10 +44,10 @@ private:
 
 // One tab of the inspection window: its inspection table with the common
 // commands, 写入仓库 and the acceptance slip.
-class StuffCheckPage : public reference::ModuleWindow {
+class InspectionPage : public reference::ModuleWindow {
     Q_OBJECT
 public:
-    StuffCheckPage(MaterialInspectionWindow &window, Family family);
+    InspectionPage(MaterialInspectionWindow &window, Family family);
 
     Family family() const { return m_family; }
     QAbstractButton *stockButton() const { return m_stockButton; }

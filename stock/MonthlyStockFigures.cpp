@@ -6,7 +6,6 @@
 #include "db/Query.h"
 #include "db/Schema.h"
 #include "db/TextForms.h"
-#include "report/TableSource.h"
 
 #include <QHash>
 
@@ -88,12 +87,18 @@ QVector<MonthlyStockRow> MonthlyStockFigures::compute(db::Connection &connection
     return rows;
 }
 
-report::TableSource MonthlyStockFigures::throughScratchTable(db::Connection &connection,
+const QStringList &MonthlyStockFigures::printedFields()
+{
+    static const QStringList fields{"pname", "width", "scale", "color", "beforesave",
+                                    "thisin", "thisout", "thissave", "price", "money"};
+    return fields;
+}
+
+QList<QVariantList> MonthlyStockFigures::throughScratchTable(db::Connection &connection,
                                                              const QVector<QStringList> &rows)
 {
     const db::Table &scratch = db::Schema::table(QStringLiteral("kucuntemp"));
-    const QStringList fields{"pname", "width", "scale", "color", "beforesave",
-                             "thisin", "thisout", "thissave", "price", "money"};
+    const QStringList &fields = printedFields();
     // Every cell is converted before anything is written: a cell that is not
     // a number stops the print with the scratch table untouched.
     QList<QVariantList> stored;
@@ -109,7 +114,7 @@ report::TableSource MonthlyStockFigures::throughScratchTable(db::Connection &con
         stored << values;
     }
     const QString columns = fields.join(QStringLiteral(", "));
-    report::TableSource printed(fields);
+    QList<QVariantList> printed;
     connection.transaction([&] {
         connection.lockForWriting(scratch.name);
         connection.run(QStringLiteral("delete  kucuntemp"));

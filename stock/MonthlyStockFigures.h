@@ -3,11 +3,12 @@
 #include "stock/MaterialFamily.h"
 
 #include <QDate>
+#include <QList>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 
 namespace db { class Connection; }
-namespace report { class TableSource; }
 
 namespace stock {
 
@@ -41,8 +42,11 @@ public:
     // workstation shares: emptied, filled with the grid's rows (ten texts in
     // column order, a number column's empty text as no value) and read back
     // in one transaction that keeps other workstations out of the table, so
-    // that each print holds exactly its own rows.
-    static report::TableSource throughScratchTable(db::Connection &connection, const QVector<QStringList> &rows);
+    // that each print holds exactly its own rows. The rows come back with
+    // the values of printedFields().
+    static QList<QVariantList> throughScratchTable(db::Connection &connection, const QVector<QStringList> &rows);
+    // The scratch table's columns that the printout reads, in order.
+    static const QStringList &printedFields();
 };
 
 } // namespace stock

@@ -8,6 +8,8 @@ namespace stock {
 // table kucuntemp holds them, one ruled line per stock row, A4 portrait.
 class MonthlyStockReport {
 public:
+    static inline const QString FormName = QStringLiteral("TKuCunYueBaoBiaoPreF");
+
     static report::ReportDefinition definition();
 };
 

@@ -1,12 +1,13 @@
 #include "stock/MonthlyStockWindow.h"
 
+#include "reference/FormName.h"
 #include "db/TextForms.h"
 #include "reference/HoverHighlight.h"
 #include "report/PrintPreview.h"
 #include "report/TableSource.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
-#include "shell/ModuleWindows.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
+#include "reference/WindowClosing.h"
 #include "stock/MonthlyStockFigures.h"
 #include "stock/MonthlyStockReport.h"
 
@@ -55,7 +56,7 @@ MonthlyStockWindow::MonthlyStockWindow(db::Connection &connection, QWidget *pare
       m_exit(commandButton(QStringLiteral("BitBtn3"), QStringLiteral("退出"))),
       m_grid(new QTableWidget(0, int(MonthlyStockFigures::headers().size())))
 {
-    setObjectName(QStringLiteral("KuCunBanBiaoF"));
+    setObjectName(reference::instanceName(FormName));
     setWindowTitle(QStringLiteral("库存月报表"));
 
     auto *families = new QGroupBox(QStringLiteral("原料倉庫月報表表單類別："));
@@ -88,9 +89,9 @@ MonthlyStockWindow::MonthlyStockWindow(db::Connection &connection, QWidget *pare
     layout->addWidget(m_grid, 1);
 
     m_print->setEnabled(false);
-    connect(m_search, &QPushButton::clicked, this, [this] { shell::runCommand([this] { search(); }); });
-    connect(m_print, &QPushButton::clicked, this, [this] { shell::runCommand([this] { print(); }); });
-    connect(m_exit, &QPushButton::clicked, this, [this] { shell::ModuleWindows::close(this); });
+    connect(m_search, &QPushButton::clicked, this, [this] { reference::runCommand([this] { search(); }); });
+    connect(m_print, &QPushButton::clicked, this, [this] { reference::runCommand([this] { print(); }); });
+    connect(m_exit, &QPushButton::clicked, this, [this] { reference::closeModuleWindow(this); });
 
     auto *hover = new reference::HoverHighlight(this);
     for (QPushButton *b : {m_search, m_print, m_exit})
@@ -121,7 +122,7 @@ void MonthlyStockWindow::search()
 {
     const stock::FamilyTables *family = chosenFamily();
     if (!family) {
-        shell::DialogService::message(QStringLiteral("请先点选查找类别!"));
+        reference::DialogService::message(QStringLiteral("请先点选查找类别!"));
         return;
     }
     m_print->setEnabled(true);
@@ -154,9 +155,11 @@ void MonthlyStockWindow::print()
             cells << (m_grid->item(r, c) ? m_grid->item(r, c)->text() : QString());
         rows << cells;
     }
-    const report::TableSource printed = MonthlyStockFigures::throughScratchTable(m_connection, rows);
+    const report::TableSource printed(MonthlyStockFigures::printedFields(),
+                                      MonthlyStockFigures::throughScratchTable(m_connection, rows));
     m_print->setEnabled(false);
     auto *preview = new report::PrintPreview(MonthlyStockReport::definition(), printed, this);
+    preview->setObjectName(reference::instanceName(MonthlyStockReport::FormName));
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->showMaximized();
 }

@@ -19,6 +19,8 @@ namespace stock {
 class MonthlyStockWindow : public QWidget {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TKuCunBanBiaoF");
+
     explicit MonthlyStockWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     QTableWidget *grid() const { return m_grid; }

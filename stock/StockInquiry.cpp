@@ -46,14 +46,19 @@ double StockInquiry::amount(const QVariant &number, const QVariant &price)
     return numberOf(QStringLiteral("库存数量"), number) * numberOf(QStringLiteral("单价"), price);
 }
 
-report::TableSource StockInquiry::dailyReportRows(Family family) const
+const QStringList &StockInquiry::dailyReportFields()
 {
-    const QStringList fields{"pname", "b1", "scale", "color", "number", "b2", "price", "money"};
+    static const QStringList fields{"pname", "b1", "scale", "color", "number", "b2", "price", "money"};
+    return fields;
+}
+
+QList<QVariantList> StockInquiry::dailyReportRows(Family family) const
+{
+    const QStringList &fields = dailyReportFields();
     db::Query query(m_connection);
-    query.setText(QStringLiteral("select pname,b1,scale,color,number,b2,price,money from %1 order by pname,b1")
-                      .arg(tablesOf(family).stock));
+    query.setText(QStringLiteral("select %1 from %2 order by pname,b1").arg(fields.join(QLatin1Char(',')), tablesOf(family).stock));
     query.open();
-    report::TableSource rows(fields);
+    QList<QVariantList> rows;
     while (query.next()) {
         QVariantList row;
         for (int c = 0; c < fields.size(); ++c)

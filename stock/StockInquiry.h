@@ -1,9 +1,9 @@
 #pragma once
 
 #include "db/RowFilter.h"
-#include "report/TableSource.h"
 #include "stock/StockLedger.h"
 
+#include <QList>
 #include <QStringList>
 #include <QVariant>
 #include <optional>
@@ -26,8 +26,10 @@ public:
     static db::RowFilter filter(const QString &itemName, const QString &specification);
     // money = number × price, unrounded; raises an AppError when either is not a number.
     static double amount(const QVariant &number, const QVariant &price);
+    // The fields of the daily stock report's rows, in the order of their values.
+    static const QStringList &dailyReportFields();
     // Every stock row of the family, ordered by item name and width.
-    report::TableSource dailyReportRows(Family family) const;
+    QList<QVariantList> dailyReportRows(Family family) const;
 
 private:
     db::Connection &m_connection;

@@ -1,12 +1,14 @@
 #include "stock/StockInquiryWindow.h"
 
+#include "reference/FormName.h"
 #include "reference/EntryPanel.h"
 #include "reference/GridRowPosting.h"
 #include "reference/HoverHighlight.h"
 #include "reference/ModuleWindow.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
-#include "shell/ModuleWindows.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
+#include "reference/WindowClosing.h"
+#include "report/TableSource.h"
 #include "stock/DailyStockReport.h"
 
 #include <QAbstractItemDelegate>
@@ -26,8 +28,8 @@
 
 namespace stock {
 
-using shell::DialogService;
-using shell::runCommand;
+using reference::DialogService;
+using reference::runCommand;
 
 namespace {
 
@@ -99,7 +101,7 @@ StockInquiryWindow::StockInquiryWindow(db::Connection &connection, QWidget *pare
       m_rowPosting(new reference::GridRowPosting(m_grid)),
       m_hover(new reference::HoverHighlight(this))
 {
-    setObjectName(QStringLiteral("KuCunChaF"));
+    setObjectName(reference::instanceName(FormName));
     setWindowTitle(QStringLiteral("现有库存查询"));
     auto *top = new QHBoxLayout;
     top->addWidget(buildFamilies());
@@ -178,7 +180,7 @@ QWidget *StockInquiryWindow::buildCommands()
     addButton(panel, QStringLiteral("SpeedButton3"), QStringLiteral("删除"), [this] { deleteRow(); });
     addButton(panel, QStringLiteral("SpeedButton4"), QStringLiteral("修改"), [this] { modifyRow(); });
     addButton(panel, QStringLiteral("SpeedButton5"), QStringLiteral("打印全部库存"), [this] { printAllStock(); });
-    addButton(panel, QStringLiteral("SpeedButton6"), QStringLiteral("退出"), [this] { shell::ModuleWindows::close(this); });
+    addButton(panel, QStringLiteral("SpeedButton6"), QStringLiteral("退出"), [this] { reference::closeModuleWindow(this); });
     row->addStretch();
     m_hover->addResetArea(panel);
     return panel;
@@ -301,7 +303,8 @@ void StockInquiryWindow::printAllStock()
     m_rowPosting->postPending();
     if (!DialogService::warning(textsOf(*m_family).printQuestion))
         return;
-    (new DailyStockReport(m_inquiry.dailyReportRows(*m_family), this))->showMaximized();
+    const report::TableSource rows(StockInquiry::dailyReportFields(), m_inquiry.dailyReportRows(*m_family));
+    (new DailyStockReport(rows, this))->showMaximized();
 }
 
 void StockInquiryWindow::priceEntered()

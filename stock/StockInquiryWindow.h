@@ -25,6 +25,8 @@ namespace stock {
 class StockInquiryWindow : public QWidget {
     Q_OBJECT
 public:
+    static inline const QString FormName = QStringLiteral("TKuCunChaF");
+
     explicit StockInquiryWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     std::optional<Family> family() const { return m_family; }

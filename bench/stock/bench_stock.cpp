@@ -7,6 +7,7 @@
 #include "db/Connection.h"
 #include "db/SchemaBuilder.h"
 #include "report/ReportEngine.h"
+#include "report/TableSource.h"
 #include "stock/StockInquiry.h"
 #include "stock/StockInquiryWindow.h"
 #include "stock/DailyStockReport.h"
@@ -82,7 +83,7 @@ void inspectionWindow(db::Connection &connection)
     std::printf("inspection window, first open on %d rows: %.3f s\n", Inspections, seconds(open));
     window.reset();
     std::printf("inspection window, open again: %.3f s\n", seconds(open));
-    stock::StuffCheckPage *page = window->colourFabric();
+    stock::InspectionPage *page = window->colourFabric();
     auto *chooser = page->findChild<QComboBox *>(QStringLiteral("ComboBox7"));
     auto *values = page->findChild<QComboBox *>(QStringLiteral("ComboBox5"));
     std::printf("  choose 品名 (fills the value list): %.3f s\n", seconds([&] { chooser->setCurrentIndex(1); }));
@@ -117,7 +118,8 @@ void stockInquiry(db::Connection &connection)
 void dailyReport(db::Connection &connection, const QString &pdf)
 {
     std::optional<report::TableSource> rows;
-    const double read = seconds([&] { rows = stock::StockInquiry(connection).dailyReportRows(stock::Family::AuxiliaryMaterial); });
+    const double read = seconds([&] { rows.emplace(stock::StockInquiry::dailyReportFields(),
+                                                       stock::StockInquiry(connection).dailyReportRows(stock::Family::AuxiliaryMaterial)); });
     std::optional<report::Document> document;
     const double layout = seconds([&] {
         document = report::ReportEngine::layout(stock::DailyStockReport::definition(), *rows, QDate(2024, 6, 30));

@@ -235,7 +235,7 @@ private:
         if (panel.text("ComboBox10") != item.unit)
             return QStringLiteral("unit %1 instead of %2").arg(panel.text("ComboBox10"), item.unit);
         fill(panel, {{"Edit22", pieces}, {"Edit23", quantity}, {"DateTimePicker1", date}});
-        stock::StuffCheckPage *page =
+        stock::InspectionPage *page =
             family == Family::ColourFabric ? window.colourFabric() : window.auxiliaryMaterial();
         m_dialogs.clear();
         m_dialogs.answer({true, true});

@@ -16,7 +16,7 @@
 #include <QtTest>
 
 using stock::Family;
-using stock::StuffCheckPage;
+using stock::InspectionPage;
 using stock::MaterialInspectionWindow;
 
 Q_DECLARE_METATYPE(stock::Family)
@@ -95,7 +95,7 @@ private Q_SLOTS:
     {
         QFETCH(Family, family);
         QFETCH(QString, question);
-        StuffCheckPage *p = page(family);
+        InspectionPage *p = page(family);
         QVERIFY(!p->stockButton()->isEnabled());
 
         enterReceipt("2", "100");
@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, yes);
         QFETCH(QString, pieces);
-        StuffCheckPage *p = page(Family::ColourFabric);
+        InspectionPage *p = page(Family::ColourFabric);
         enterReceipt(pieces, "100");
         m_dialogs.answer({true, yes});
         clickAdd(p);
@@ -160,7 +160,7 @@ private Q_SLOTS:
 
     void modifyingOrDeletingAnInspectionLeavesStock()
     {
-        StuffCheckPage *p = page(Family::ColourFabric);
+        InspectionPage *p = page(Family::ColourFabric);
         enterReceipt("2", "100");
         m_dialogs.answer({true, true});
         clickAdd(p);
@@ -182,7 +182,7 @@ private Q_SLOTS:
                                 "'1.2mm', '2024-03-05'"})
             m_db.connection().run(QStringLiteral("insert into youseyan (f_name, scale, date) values ('华丰', %1)")
                                       .arg(QString::fromUtf8(row)));
-        StuffCheckPage *p = page(Family::ColourFabric);
+        InspectionPage *p = page(Family::ColourFabric);
         combo("ComboBox7", p)->setCurrentIndex(3);
         QCOMPARE(listOf(combo("ComboBox5", p)), (QStringList{"0.8mm", "1.2mm"}));
         combo("ComboBox5", p)->setCurrentText("1.2mm");
@@ -206,7 +206,7 @@ private Q_SLOTS:
 
     void printOpensTheSlipOverTheTab()
     {
-        StuffCheckPage *p = page(Family::AuxiliaryMaterial);
+        InspectionPage *p = page(Family::AuxiliaryMaterial);
         p->button(QStringLiteral("BitBtn16"))->click();
         auto *slip = p->findChild<stock::AuxiliaryAcceptanceSlip *>();
         QVERIFY(slip);
@@ -221,7 +221,7 @@ private:
         return (in ? in : m_window.get())->findChild<QComboBox *>(QLatin1String(name));
     }
     void choose(const char *name, const QString &text) { combo(name)->setEditText(text); }
-    StuffCheckPage *page(Family family)
+    InspectionPage *page(Family family)
     {
         return family == Family::ColourFabric ? m_window->colourFabric() : m_window->auxiliaryMaterial();
     }
@@ -235,7 +235,7 @@ private:
         panel().setText("Edit22", pieces);
         panel().setText("Edit23", quantity);
     }
-    void clickAdd(StuffCheckPage *p) { p->button(p->declaration().commands.add)->click(); }
+    void clickAdd(InspectionPage *p) { p->button(p->declaration().commands.add)->click(); }
     QString stock(Family family)
     {
         QSqlQuery q = m_db.connection().run(

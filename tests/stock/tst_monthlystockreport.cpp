@@ -176,7 +176,8 @@ private Q_SLOTS:
                 for (int r = 0; r < rowCount; ++r)
                     rows << QStringList{name, QString::number(r), "", "", "1", "", "", "", "", ""};
                 for (int i = 0; i < printsEach; ++i) {
-                    const report::TableSource printed = MonthlyStockFigures::throughScratchTable(connection, rows);
+                    const report::TableSource printed(MonthlyStockFigures::printedFields(),
+                                                      MonthlyStockFigures::throughScratchTable(connection, rows));
                     bool own = printed.rowCount() == rowCount;
                     for (int r = 0; own && r < printed.rowCount(); ++r)
                         own = printed.value(r, QStringLiteral("pname")).toString() == name

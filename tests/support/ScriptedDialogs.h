@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/DialogService.h"
+#include "reference/DialogService.h"
 
 #include <QStringList>
 #include <QVector>
 
 // Stands in for the message boxes while it lives: answers questions from a
 // script (No when the script has run out) and keeps every box shown.
-class ScriptedDialogs : public shell::DialogService {
+class ScriptedDialogs : public reference::DialogService {
 public:
     ScriptedDialogs() { install(this); }
     ~ScriptedDialogs() override { install(nullptr); }
@@ -19,13 +19,13 @@ public:
     QStringList texts() const
     {
         QStringList result;
-        for (const shell::Dialog &d : shown)
+        for (const reference::Dialog &d : shown)
             result << d.text;
         return result;
     }
     QString last() const { return shown.isEmpty() ? QString() : shown.last().text; }
 
-    bool show(const shell::Dialog &dialog) override
+    bool show(const reference::Dialog &dialog) override
     {
         shown << dialog;
         if (!dialog.isQuestion)
@@ -33,7 +33,7 @@ public:
         return m_answers.isEmpty() ? false : m_answers.takeFirst();
     }
 
-    QVector<shell::Dialog> shown;
+    QVector<reference::Dialog> shown;
 
 private:
     QVector<bool> m_answers;

@@ -1,8 +1,8 @@
-#include "shell/DialogService.h"
+#include "reference/DialogService.h"
 
 #include <QApplication>
 
-namespace shell {
+namespace reference {
 
 namespace {
 
@@ -59,4 +59,4 @@ bool MessageBoxDialogs::show(const Dialog &dialog)
     return box.exec() == QMessageBox::Yes;
 }
 
-} // namespace shell
+} // namespace reference

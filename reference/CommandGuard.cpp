@@ -1,9 +1,9 @@
-#include "shell/CommandGuard.h"
+#include "reference/CommandGuard.h"
 
 #include "db/AppError.h"
-#include "shell/DialogService.h"
+#include "reference/DialogService.h"
 
-namespace shell {
+namespace reference {
 
 void runCommand(const std::function<void()> &command)
 {
@@ -16,4 +16,4 @@ void runCommand(const std::function<void()> &command)
     }
 }
 
-} // namespace shell
+} // namespace reference

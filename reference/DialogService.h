@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
-namespace shell {
+namespace reference {
 
 // The caption of plain messages and of the general error handler's boxes.
 inline const QString ProgramTitle = QStringLiteral("盈丰达管理系統");
@@ -47,4 +47,4 @@ public:
     bool show(const Dialog &dialog) override;
 };
 
-} // namespace shell
+} // namespace reference
