@@ -13,7 +13,8 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("汇率代号："), QStringLiteral("Edit1"), QStringLiteral("exchange_id")},
         {QStringLiteral("币    别："), QStringLiteral("Edit2"), QStringLiteral("piece")},
         {QStringLiteral("汇    率："), QStringLiteral("Edit3"), QStringLiteral("exchange")},
-        {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("exchange_memo"), FieldKind::Memo, false},
+        EntryField{QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("exchange_memo"), FieldKind::Memo}
+            .keepingBlanks(),
     };
     d.grid = {
         {QStringLiteral("exchange_id"), QStringLiteral("汇率代号"), 5},

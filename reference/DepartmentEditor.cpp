@@ -25,7 +25,6 @@ ModuleDeclaration windowDeclaration()
     };
     d.messages.emptyKey = QStringLiteral("部门编号不能为空!");
     d.messages.refused = QStringLiteral("部门编号重复");
-    d.fixedSize = true;
     // The highlight covers the four command buttons only; the grid does not reset it.
     d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.exit};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search};
@@ -37,6 +36,8 @@ ModuleDeclaration windowDeclaration()
 DepartmentEditor::DepartmentEditor(db::Connection &connection, QWidget *parent)
     : ModuleWindow(connection, windowDeclaration(), parent)
 {
+    // The one editor without a sizing border.
+    setFixedSize(sizeHint().expandedTo(QSize(640, 480)));
 }
 
 } // namespace reference

@@ -12,7 +12,8 @@ ModuleDeclaration windowDeclaration()
     d.fields = {
         {QStringLiteral("编           号："), QStringLiteral("Edit1"), QStringLiteral("payway_id")},
         {QStringLiteral("付款方式："), QStringLiteral("Edit2"), QStringLiteral("payway_name")},
-        {QStringLiteral("付款日期："), QStringLiteral("Edit3"), QStringLiteral("payway_date"), FieldKind::DateText},
+        EntryField{QStringLiteral("付款日期："), QStringLiteral("Edit3"), QStringLiteral("payway_date"), FieldKind::DateText}
+            .withCalendar(QStringLiteral("DateTimePicker1")),
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("payway_memo"), FieldKind::Memo},
     };
     d.grid = {
@@ -25,7 +26,6 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("编号"), QStringLiteral("payway_id")},
         {QStringLiteral("付款方式"), QStringLiteral("payway_name")},
     };
-    d.fields[2].calendar = QStringLiteral("DateTimePicker1");
     d.messages.emptyKey = QStringLiteral("编号不能为空!");
     d.messages.refused = QStringLiteral("编号重复");
     return d;

@@ -25,7 +25,7 @@ ModuleDeclaration windowDeclaration()
     };
     d.messages.emptyKey = QStringLiteral("规格代号不能为空!");
     d.messages.refused = QStringLiteral("规格代号重复");
-    d.searchValuesTrimmed = true;
+    d.valueListBlanks = Blanks::Trimmed;
     d.hoverButtons.removeOne(d.commands.search);
     return d;
 }

@@ -25,7 +25,7 @@ ModuleDeclaration windowDeclaration()
     };
     d.messages.emptyKey = QStringLiteral("幅宽代号不能为空!");
     d.messages.refused = QStringLiteral("幅宽代号重复");
-    d.opensTable = false;
+    d.opening = TableOpening::OnFirstCommand;
     return d;
 }
 
