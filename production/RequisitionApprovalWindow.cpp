@@ -1,10 +1,11 @@
 #include "production/RequisitionApprovalWindow.h"
 
-#include "db/Query.h"
+#include "db/DistinctValues.h"
 #include "db/Schema.h"
 #include "db/TextForms.h"
 #include "production/RequisitionLists.h"
 #include "production/StockIssue.h"
+#include "reference/ChainedLists.h"
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
 #include "reference/CommandGuard.h"
@@ -33,18 +34,18 @@ QVector<EntryField> entryFields()
     return {
         {QStringLiteral("领料单号："), QStringLiteral("Edit1"), QStringLiteral("id")},
         {QStringLiteral("领料部门："), QStringLiteral("ComboBox8"), QStringLiteral("secname"), FieldKind::Choice},
-        {QStringLiteral("物料类别："), QStringLiteral("ComboBox11"), QStringLiteral("b1"), FieldKind::Choice, true, {},
-         {ColourFabricClass, AuxiliaryClass}},
+        EntryField{QStringLiteral("物料类别："), QStringLiteral("ComboBox11"), QStringLiteral("b1"), FieldKind::Choice}
+            .offering({ColourFabricClass, AuxiliaryClass}),
         {QStringLiteral("领料日期："), QStringLiteral("DateTimePicker2"), QStringLiteral("date"), FieldKind::Date},
         {QStringLiteral("客户名称："), QStringLiteral("ComboBox5"), QStringLiteral("cname"), FieldKind::Choice},
         {QStringLiteral("加工单号："), QStringLiteral("ComboBox10"), QStringLiteral("corder"), FieldKind::Choice},
         {QStringLiteral("品名："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice},
-        {QStringLiteral("幅宽："), QStringLiteral("ComboBox4"), QStringLiteral("width"), FieldKind::Choice, true, {},
-         {QStringLiteral("36''"), QStringLiteral("44''"), QStringLiteral("54''"), QStringLiteral("60''")}},
+        EntryField{QStringLiteral("幅宽："), QStringLiteral("ComboBox4"), QStringLiteral("width"), FieldKind::Choice}
+            .offering({QStringLiteral("36''"), QStringLiteral("44''"), QStringLiteral("54''"), QStringLiteral("60''")}),
         {QStringLiteral("规格："), QStringLiteral("ComboBox3"), QStringLiteral("scale"), FieldKind::Choice},
         {QStringLiteral("颜色："), QStringLiteral("ComboBox7"), QStringLiteral("color"), FieldKind::Choice},
-        {QStringLiteral("单位："), QStringLiteral("ComboBox2"), QStringLiteral("unit"), FieldKind::Choice, true, {},
-         reference::Units},
+        EntryField{QStringLiteral("单位："), QStringLiteral("ComboBox2"), QStringLiteral("unit"), FieldKind::Choice}
+            .offering(reference::Units),
         {QStringLiteral("请领数量："), QStringLiteral("Edit2"), QStringLiteral("qingnumber")},
         {QStringLiteral("实发数量："), QStringLiteral("Edit3"), QStringLiteral("shinumber")},
         {QStringLiteral("机长："), QStringLiteral("Edit4"), QStringLiteral("cap")},
@@ -80,32 +81,39 @@ reference::ModuleDeclaration pageDeclaration(const TabDeclaration &tab)
         {QStringLiteral("品名"), QStringLiteral("pname")},
         {QStringLiteral("规格"), QStringLiteral("scale")},
         {QStringLiteral("幅宽"), QStringLiteral("width")},
-        {QStringLiteral("领料日期"), QStringLiteral("date"), true},
+        {QStringLiteral("领料日期"), QStringLiteral("date"), reference::SearchTest::RangeOnly},
     };
     d.dateRange = {QStringLiteral("date"), tab.search[3], tab.search[4]};
     // Each tab's button panel holds 确定, 修改, 删除, 刷新, 退出; the search bar only 查询.
-    d.refreshAmongCommands = true;
+    d.refreshButton = reference::RefreshButton::AmongCommands;
     d.hoverButtons = tab.buttons + QStringList{tab.search[0]};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
     return d;
+}
+
+const stock::FamilyTables *familyOf(const QString &materialClass)
+{
+    if (materialClass == ColourFabricClass)
+        return &stock::tablesOf(stock::Family::ColourFabric);
+    if (materialClass == AuxiliaryClass)
+        return &stock::tablesOf(stock::Family::AuxiliaryMaterial);
+    return nullptr;
 }
 
 // One tab: the approved lines of one family. 确定 approves the line and
 // issues stock from the tab's own stock table.
 class IssuePage : public reference::ModuleWindow {
 public:
-    IssuePage(db::Connection &connection, const TabDeclaration &tab, reference::EntryPanel *entry)
-        : ModuleWindow(connection, pageDeclaration(tab), entry), m_family(tab.family), m_question(tab.question)
+    IssuePage(reference::TabbedModuleWindow &window, const TabDeclaration &tab)
+        : ModuleWindow(window.connection(), pageDeclaration(tab), window), m_family(tab.family), m_question(tab.question)
     {
         grid()->setObjectName(tab.grid);
-        QAbstractButton *approveButton = button(declaration().commands.add);
-        approveButton->disconnect(this);
-        approveButton->setEnabled(false);
-        connect(approveButton, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { approve(); }); });
+        button(declaration().commands.add)->setEnabled(false);
         button(declaration().commands.remove)->setEnabled(false);
     }
 
-    void approve()
+    // 确定 approves the line: it is stored and its issued quantity leaves stock.
+    void addRow() override
     {
         if (entryPanel()->text(QStringLiteral("Edit1")).isEmpty()) {
             DialogService::message(QStringLiteral("领料单号不能为空!"));
@@ -160,8 +168,8 @@ RequisitionApprovalWindow::RequisitionApprovalWindow(db::Connection &connection,
          QStringLiteral("DBGrid2"),
          QStringLiteral("确定加入到下面表格中吗？且系统将会从副料中减去此次出库数量!!")},
     };
-    addPage(new IssuePage(connection, tabs[0], entryPanel()), ColourFabricClass);
-    addPage(new IssuePage(connection, tabs[1], entryPanel()), QStringLiteral("副料"));
+    addPage(new IssuePage(*this, tabs[0]), ColourFabricClass);
+    addPage(new IssuePage(*this, tabs[1]), QStringLiteral("副料"));
 
     // 确定 of both tabs is enabled by the first text in 领料单号 and stays so.
     auto *number = qobject_cast<QLineEdit *>(entryPanel()->field(QStringLiteral("Edit1")));
@@ -172,12 +180,7 @@ RequisitionApprovalWindow::RequisitionApprovalWindow(db::Connection &connection,
             page(i)->button(page(i)->declaration().commands.add)->setEnabled(true);
     });
     combo(QStringLiteral("ComboBox11"))->setCurrentIndex(-1);
-    whenUserChanges(QStringLiteral("ComboBox5"), &RequisitionApprovalWindow::ComboBox5Change);
-    whenUserChanges(QStringLiteral("ComboBox11"), &RequisitionApprovalWindow::ComboBox11Change);
-    whenUserChanges(QStringLiteral("ComboBox1"), &RequisitionApprovalWindow::ComboBox1Change);
-    whenUserChanges(QStringLiteral("ComboBox4"), &RequisitionApprovalWindow::ComboBox4Change);
-    whenUserChanges(QStringLiteral("ComboBox3"), &RequisitionApprovalWindow::ComboBox3Change);
-    whenUserChanges(QStringLiteral("ComboBox7"), &RequisitionApprovalWindow::ComboBox7Change);
+    chainLists();
 }
 
 RequisitionApprovalWindow::~RequisitionApprovalWindow() = default;
@@ -187,89 +190,54 @@ QComboBox *RequisitionApprovalWindow::combo(const QString &control) const
     return qobject_cast<QComboBox *>(entryPanel()->field(control));
 }
 
-void RequisitionApprovalWindow::whenUserChanges(const QString &control, void (RequisitionApprovalWindow::*step)())
+// The lists take the fields' texts as they stand, untrimmed. A material class
+// other than the two offers no items, and so empties the lists after it.
+void RequisitionApprovalWindow::chainLists()
 {
-    // Only the user's changes count, by typing or by choice from the list; a
-    // row pick fills the fields without refilling the lists.
-    QComboBox *box = combo(control);
-    auto run = [this, step] { reference::runCommand([this, step] { (this->*step)(); }); };
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, run);
-    connect(box, &QComboBox::textActivated, this, run);
+    auto *customers = new reference::ChainedLists(this);
+    customers->link(combo(QStringLiteral("ComboBox5")), [this](const QStringList &) { return m_lists->customers(); });
+    customers->link(combo(QStringLiteral("ComboBox10")),
+                    [this](const QStringList &c) { return m_lists->processingOrders(c[0]); },
+                    reference::ChainedLists::Shown::FirstEntry);
+    m_customers = customers;
+
+    auto *item = new reference::ChainedLists(this);
+    item->link(combo(QStringLiteral("ComboBox11")), nullptr);
+    item->link(combo(QStringLiteral("ComboBox1")), [this](const QStringList &c) {
+        const stock::FamilyTables *family = familyOf(c[0]);
+        return family ? m_lists->items(*family) : QStringList();
+    });
+    item->link(combo(QStringLiteral("ComboBox4")), [this](const QStringList &c) {
+        const stock::FamilyTables *family = familyOf(c[0]);
+        return family ? m_lists->widths(*family, c[1]) : QStringList();
+    });
+    item->link(combo(QStringLiteral("ComboBox3")), [this](const QStringList &c) {
+        const stock::FamilyTables *family = familyOf(c[0]);
+        return family ? m_lists->specifications(*family, c[1], c[2]) : QStringList();
+    });
+    item->link(combo(QStringLiteral("ComboBox7")), [this](const QStringList &c) {
+        const stock::FamilyTables *family = familyOf(c[0]);
+        return family ? m_lists->colours(*family, c[1], c[2], c[3]) : QStringList();
+    });
+    item->whenChosen(combo(QStringLiteral("ComboBox7")),
+                     [this](const QStringList &c) { reportStockOfChosenItem(c); });
 }
 
 void RequisitionApprovalWindow::prepare()
 {
-    replaceList(QStringLiteral("ComboBox8"),
-                db::Query::texts(connection(), QStringLiteral("select distinct section_name from section")), true);
-    replaceList(QStringLiteral("ComboBox5"),
-                db::Query::texts(connection(), QStringLiteral("select distinct c_id from indent")), false);
+    QComboBox *departments = combo(QStringLiteral("ComboBox8"));
+    departments->clear();
+    departments->addItems(db::distinctValues(connection(), QStringLiteral("section"), QStringLiteral("section_name")));
+    m_customers->fillFirst();
 }
 
-void RequisitionApprovalWindow::replaceList(const QString &control, const QStringList &texts, bool showFirst)
+// Every change of the colour reports the stock, each keystroke included.
+void RequisitionApprovalWindow::reportStockOfChosenItem(const QStringList &choices)
 {
-    QComboBox *box = combo(control);
-    box->clear();
-    box->addItems(texts);
-    if (!showFirst)
-        box->setCurrentIndex(-1);
-}
-
-const stock::FamilyTables *RequisitionApprovalWindow::chosenFamily() const
-{
-    const QString materialClass = entryPanel()->text(QStringLiteral("ComboBox11"));
-    if (materialClass == ColourFabricClass)
-        return &stock::tablesOf(stock::Family::ColourFabric);
-    if (materialClass == AuxiliaryClass)
-        return &stock::tablesOf(stock::Family::AuxiliaryMaterial);
-    return nullptr;
-}
-
-void RequisitionApprovalWindow::ComboBox5Change()
-{
-    replaceList(QStringLiteral("ComboBox10"), m_lists->processingOrders(entryPanel()->text(QStringLiteral("ComboBox5"))),
-                true);
-}
-
-void RequisitionApprovalWindow::ComboBox11Change()
-{
-    if (const stock::FamilyTables *family = chosenFamily())
-        replaceList(QStringLiteral("ComboBox1"), m_lists->items(*family), false);
-}
-
-void RequisitionApprovalWindow::ComboBox1Change()
-{
-    if (const stock::FamilyTables *family = chosenFamily())
-        replaceList(QStringLiteral("ComboBox4"), m_lists->widths(*family, entryPanel()->text(QStringLiteral("ComboBox1"))),
-                    false);
-}
-
-void RequisitionApprovalWindow::ComboBox4Change()
-{
-    const reference::EntryPanel *e = entryPanel();
-    if (const stock::FamilyTables *family = chosenFamily())
-        replaceList(QStringLiteral("ComboBox3"),
-                    m_lists->specifications(*family, e->text(QStringLiteral("ComboBox1")), e->text(QStringLiteral("ComboBox4"))),
-                    false);
-}
-
-void RequisitionApprovalWindow::ComboBox3Change()
-{
-    const reference::EntryPanel *e = entryPanel();
-    if (const stock::FamilyTables *family = chosenFamily())
-        replaceList(QStringLiteral("ComboBox7"),
-                    m_lists->colours(*family, e->text(QStringLiteral("ComboBox1")), e->text(QStringLiteral("ComboBox4")),
-                                     e->text(QStringLiteral("ComboBox3"))),
-                    false);
-}
-
-void RequisitionApprovalWindow::ComboBox7Change()
-{
-    const stock::FamilyTables *family = chosenFamily();
+    const stock::FamilyTables *family = familyOf(choices[0]);
     if (!family)
         return;
-    const reference::EntryPanel *e = entryPanel();
-    const StockItem item{e->text(QStringLiteral("ComboBox1")), e->text(QStringLiteral("ComboBox4")),
-                         e->text(QStringLiteral("ComboBox3")), e->text(QStringLiteral("ComboBox7"))};
+    const StockItem item{choices[1], choices[2], choices[3], choices[4]};
     const std::optional<double> number = StockIssue(connection(), *family).onHand(item);
     const QString chosen = QStringLiteral("你选择的材料品名为：%1   幅宽为：%2   规格为：%3   颜色为：%4")
                                .arg(item.pname, item.width, item.scale, item.color);

@@ -6,7 +6,7 @@
 
 class QComboBox;
 
-namespace stock { struct FamilyTables; }
+namespace reference { class ChainedLists; }
 
 namespace production {
 
@@ -29,17 +29,12 @@ protected:
 
 private:
     QComboBox *combo(const QString &control) const;
-    void whenUserChanges(const QString &control, void (RequisitionApprovalWindow::*step)());
-    const stock::FamilyTables *chosenFamily() const;
-    void replaceList(const QString &control, const QStringList &texts, bool showFirst);
-    void ComboBox5Change();
-    void ComboBox11Change();
-    void ComboBox1Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
-    void ComboBox7Change();
+    void chainLists();
+    // The message with the stock on hand of the item the lists name.
+    void reportStockOfChosenItem(const QStringList &choices);
 
     std::unique_ptr<RequisitionLists> m_lists;
+    reference::ChainedLists *m_customers = nullptr;
 };
 
 } // namespace production

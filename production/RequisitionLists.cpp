@@ -1,41 +1,56 @@
 #include "production/RequisitionLists.h"
 
-#include "db/Query.h"
+#include "db/DistinctValues.h"
 
 namespace production {
 
+namespace {
+
+db::RowFilter itemIs(const QString &item)
+{
+    return db::RowFilter::equals(QStringLiteral("pname"), item);
+}
+
+db::RowFilter widthIs(const QString &width)
+{
+    return db::RowFilter::equals(QStringLiteral("b1"), width);
+}
+
+} // namespace
+
+QStringList RequisitionLists::customers() const
+{
+    return db::distinctValues(m_connection, QStringLiteral("indent"), QStringLiteral("c_id"));
+}
+
 QStringList RequisitionLists::processingOrders(const QString &customer) const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct num from indent where c_id=:Q1"),
-                            {{QStringLiteral("Q1"), customer}});
+    return db::distinctValues(m_connection, QStringLiteral("indent"), QStringLiteral("num"),
+                              db::RowFilter::equals(QStringLiteral("c_id"), customer));
 }
 
 QStringList RequisitionLists::items(const stock::FamilyTables &family) const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct pname from %1 ").arg(family.stock));
+    return db::distinctValues(m_connection, family.stock, QStringLiteral("pname"));
 }
 
 QStringList RequisitionLists::widths(const stock::FamilyTables &family, const QString &item) const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct b1 from %1 where pname=:Q1").arg(family.stock),
-                            {{QStringLiteral("Q1"), item}});
+    return db::distinctValues(m_connection, family.stock, QStringLiteral("b1"), itemIs(item));
 }
 
 QStringList RequisitionLists::specifications(const stock::FamilyTables &family, const QString &item,
                                              const QString &width) const
 {
-    return db::Query::texts(
-        m_connection, QStringLiteral("select distinct scale from %1 where pname=:Q1 and b1=:Q2").arg(family.stock),
-        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}});
+    return db::distinctValues(m_connection, family.stock, QStringLiteral("scale"), itemIs(item) && widthIs(width));
 }
 
 QStringList RequisitionLists::colours(const stock::FamilyTables &family, const QString &item, const QString &width,
                                       const QString &specification) const
 {
-    return db::Query::texts(
-        m_connection,
-        QStringLiteral("select distinct color from %1 where pname=:Q1 and b1=:Q2 and scale=:Q3").arg(family.stock),
-        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}, {QStringLiteral("Q3"), specification}});
+    return db::distinctValues(m_connection, family.stock, QStringLiteral("color"),
+                              itemIs(item) && widthIs(width)
+                                  && db::RowFilter::equals(QStringLiteral("scale"), specification));
 }
 
 } // namespace production

@@ -6,21 +6,19 @@
 #include "reference/CommandGuard.h"
 #include "reference/DialogService.h"
 
-#include <QAbstractButton>
 
 namespace purchasing {
 
 using reference::Area;
+using reference::EntryField;
 using reference::FieldKind;
 using reference::DialogService;
+using reference::SearchTest;
 
 namespace {
 
 reference::ModuleDeclaration windowDeclaration()
 {
-    reference::EntryField unit{QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"),
-                               FieldKind::Choice};
-    unit.fixedList = reference::Units;
     reference::ModuleDeclaration d;
     d.windowClass = PurchaseOrderWindow::FormName;
     d.caption = QStringLiteral("订购单管理");
@@ -28,21 +26,22 @@ reference::ModuleDeclaration windowDeclaration()
     d.entryCaption = QStringLiteral("订购单信息：");
     d.searchCaption = QStringLiteral("查找设定");
     d.fields = {
-        {QStringLiteral("厂商名称："), QStringLiteral("ComboBox5"), QStringLiteral("f_name"), FieldKind::Choice, true,
-         QStringLiteral("select distinct name from factory")},
+        EntryField{QStringLiteral("厂商名称："), QStringLiteral("ComboBox5"), QStringLiteral("f_name"), FieldKind::Choice}
+            .listing(QStringLiteral("factory"), QStringLiteral("name")),
         {QStringLiteral("订购单号："), QStringLiteral("Edit7"), QStringLiteral("id")},
         {QStringLiteral("采购主管："), QStringLiteral("Edit1"), QStringLiteral("manager")},
         {QStringLiteral("订货日期："), QStringLiteral("DateTimePicker1"), QStringLiteral("d_date"), FieldKind::Date},
         {QStringLiteral("预交日期："), QStringLiteral("DateTimePicker2"), QStringLiteral("p_date"), FieldKind::Date},
-        {QStringLiteral("品        名："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice, true,
-         QStringLiteral("select distinct ptype_name from ptype")},
-        {QStringLiteral("幅       宽："), QStringLiteral("ComboBox4"), QStringLiteral("piece"), FieldKind::Choice, true,
-         QStringLiteral("select distinct width_standard from width")},
-        {QStringLiteral("规        格："), QStringLiteral("ComboBox3"), QStringLiteral("standard"), FieldKind::Choice,
-         true, QStringLiteral("select distinct standard from standard")},
-        {QStringLiteral("色        别："), QStringLiteral("ComboBox7"), QStringLiteral("color"), FieldKind::Choice, true,
-         QStringLiteral("select distinct color_name from color")},
-        unit,
+        EntryField{QStringLiteral("品        名："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice}
+            .listing(QStringLiteral("ptype"), QStringLiteral("ptype_name")),
+        EntryField{QStringLiteral("幅       宽："), QStringLiteral("ComboBox4"), QStringLiteral("piece"), FieldKind::Choice}
+            .listing(QStringLiteral("width"), QStringLiteral("width_standard")),
+        EntryField{QStringLiteral("规        格："), QStringLiteral("ComboBox3"), QStringLiteral("standard"), FieldKind::Choice}
+            .listing(QStringLiteral("standard"), QStringLiteral("standard")),
+        EntryField{QStringLiteral("色        别："), QStringLiteral("ComboBox7"), QStringLiteral("color"), FieldKind::Choice}
+            .listing(QStringLiteral("color"), QStringLiteral("color_name")),
+        EntryField{QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"), FieldKind::Choice}
+            .offering(reference::Units),
         {QStringLiteral("数        量："), QStringLiteral("Edit3"), QStringLiteral("mount")},
         {QStringLiteral("单        价："), QStringLiteral("Edit4"), QStringLiteral("price")},
         {QStringLiteral("总        价："), QStringLiteral("Edit5"), QStringLiteral("mountprice")},
@@ -62,10 +61,11 @@ reference::ModuleDeclaration windowDeclaration()
     d.search = {
         {QStringLiteral("厂商名称"), QStringLiteral("f_name")},
         {QStringLiteral("订购单号"), QStringLiteral("id")},
-        {QStringLiteral("订货日期"), QStringLiteral("d_date"), true},
-        {QStringLiteral("预交日期"), QStringLiteral("d_date"), true},
+        {QStringLiteral("订货日期"), QStringLiteral("d_date"), SearchTest::RangeOnly},
+        {QStringLiteral("预交日期"), QStringLiteral("d_date"), SearchTest::RangeOnly},
     };
-    d.dateRange = {QStringLiteral("d_date"), QStringLiteral("DateTimePicker3"), QStringLiteral("DateTimePicker4"), true};
+    d.dateRange = {QStringLiteral("d_date"), QStringLiteral("DateTimePicker3"), QStringLiteral("DateTimePicker4"),
+                   reference::HiddenUntilChosen::Range};
     d.commands.add = QStringLiteral("SpeedButton4");
     d.commands.modify = QStringLiteral("SpeedButton5");
     d.commands.remove = QStringLiteral("SpeedButton6");
@@ -76,7 +76,8 @@ reference::ModuleDeclaration windowDeclaration()
                       QStringLiteral("SpeedButton4"), QStringLiteral("SpeedButton5"), QStringLiteral("SpeedButton6"),
                       QStringLiteral("SpeedButton7")};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
-    d.refreshAmongCommands = true;
+    d.refreshButton = reference::RefreshButton::AmongCommands;
+    d.lastFieldEnter = reference::LastFieldEnter::Adds;
     return d;
 }
 
@@ -85,23 +86,19 @@ reference::ModuleDeclaration windowDeclaration()
 PurchaseOrderWindow::PurchaseOrderWindow(db::Connection &connection, QWidget *parent)
     : ModuleWindow(connection, windowDeclaration(), parent)
 {
-    QAbstractButton *add = button(declaration().commands.add);
-    add->disconnect(this);
-    connect(add, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { SpeedButton4Click(); }); });
-    entryPanel()->setChainEnd([this] { reference::runCommand([this] { SpeedButton4Click(); }); });
     entryPanel()->setEnterHandler(QStringLiteral("Edit4"), [this] { return computeTotal(); });
-    addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { SpeedButton3Click(); });
+    addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { printOrder(); });
     // Fourteen grid columns: room for most of them and a screenful of lines.
     resize(size().expandedTo(QSize(980, 640)));
 }
 
-void PurchaseOrderWindow::SpeedButton4Click()
+void PurchaseOrderWindow::addRow()
 {
     if (entryPanel()->text(QStringLiteral("Edit7")).trimmed().isEmpty()) {
         DialogService::message(QStringLiteral("订购单号不能为空"));
         return;
     }
-    addRow();
+    ModuleWindow::addRow();
 }
 
 bool PurchaseOrderWindow::computeTotal()
@@ -115,7 +112,7 @@ bool PurchaseOrderWindow::computeTotal()
     return true;
 }
 
-void PurchaseOrderWindow::SpeedButton3Click()
+void PurchaseOrderWindow::printOrder()
 {
     // The number is taken once the typed grid row is stored: a refused row takes none.
     showPrintout([this] { return new PurchaseOrderPrintout(table(), PurchaseOrderNumbers(connection()).take(), this); });

@@ -54,7 +54,7 @@ ModuleDeclaration departments()
     ModuleDeclaration d = codeTable(DepartmentEditorForm, QStringLiteral("部门基本资料维护"), QStringLiteral("section"),
                                     {{"部门编号：", "Edit1", "section_id", 10}, {"部门名称：", "Edit2", "section_name", 15},
                                      {"备注：", "memo1", "section_memo", 15}});
-    d.fixedSize = true;
+    d.sizing = WindowSizing::Fixed;
     // The highlight covers the four command buttons only; the grid does not reset it.
     d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.exit};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search};
@@ -84,7 +84,7 @@ ModuleDeclaration widths()
     ModuleDeclaration d = codeTable(WidthEditorForm, QStringLiteral("幅宽基本资料维护"), QStringLiteral("width"),
                                     {{"幅宽代号：", "Edit1", "width_id", 5}, {"名           称：", "Edit2", "width_standard", 15},
                                      {"备注：", "Memo1", "width_memo", 50}});
-    d.opensTable = false;
+    d.opening = TableOpening::OnFirstCommand;
     return d;
 }
 
@@ -93,7 +93,7 @@ ModuleDeclaration specifications()
     ModuleDeclaration d = codeTable(SpecificationEditorForm, QStringLiteral("规格基本资料维护"), QStringLiteral("standard"),
                                     {{"规格代号：", "Edit1", "standard_id", 5}, {"规格名称：", "Edit2", "standard", 15},
                                      {"备注：", "Memo1", "standard_memo", 50}});
-    d.searchValuesTrimmed = true;
+    d.valueListBlanks = Blanks::Trimmed;
     d.hoverButtons.removeOne(d.commands.search);
     return d;
 }
@@ -104,7 +104,7 @@ ModuleDeclaration currencies()
                                     {{"汇率代号：", "Edit1", "exchange_id", 5}, {"币    别：", "Edit2", "piece", 10},
                                      {"汇    率：", "Edit3", "exchange", 10}, {"备注：", "Memo1", "exchange_memo", 15}});
     // The remark is stored as typed; only the button row turns the captions back.
-    d.fields.last().trimmed = false;
+    d.fields.last().keepingBlanks();
     d.hoverResetAreas = {Area::Commands};
     return d;
 }

@@ -1,6 +1,6 @@
 #include "reference/EntryPanel.h"
 
-#include "db/Query.h"
+#include "db/DistinctValues.h"
 #include "db/TextForms.h"
 
 #include <QCollator>
@@ -183,7 +183,7 @@ void EntryPanel::setText(const QString &control, const QString &text)
 QString EntryPanel::value(const EntryField &field) const
 {
     const QString t = text(field.control);
-    return field.trimmed ? t.trimmed() : t;
+    return field.blanks == Blanks::Trimmed ? t.trimmed() : t;
 }
 
 QVector<QVariant> EntryPanel::valuesInto(QVector<QVariant> row) const
@@ -200,7 +200,7 @@ void EntryPanel::pick(const QVector<QVariant> &row)
 {
     for (const EntryField &f : m_fields) {
         const int column = m_table.columnIndex(f.column);
-        if (f.pickedByRow && column >= 0)
+        if (f.rowPick == RowPick::Copies && column >= 0)
             setText(f.control, db::displayText(row.value(column)));
     }
 }
@@ -208,11 +208,11 @@ void EntryPanel::pick(const QVector<QVariant> &row)
 void EntryPanel::fillLists(db::Connection &connection)
 {
     for (const EntryField &f : m_fields) {
-        if (f.listSql.isEmpty())
+        if (f.listTable.isEmpty())
             continue;
         auto *combo = qobject_cast<QComboBox *>(m_widgets.value(f.control));
         combo->clear();
-        combo->addItems(sortedForList(db::Query::texts(connection, f.listSql)));
+        combo->addItems(sortedForList(db::distinctValues(connection, f.listTable, f.listColumn)));
         combo->setCurrentIndex(combo->count() ? 0 : -1);
     }
 }

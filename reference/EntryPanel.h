@@ -32,7 +32,7 @@ public:
     QVector<QVariant> valuesInto(QVector<QVariant> row) const;
     // The row pick: copies the row's columns into their fields.
     void pick(const QVector<QVariant> &row);
-    // Refills the lists of the choice fields from their statements.
+    // Refills the lists of the choice fields from their columns.
     void fillLists(db::Connection &connection);
 
     // What Enter in the last field does.

@@ -18,30 +18,65 @@ inline const QStringList Currencies{QStringLiteral("HKD"), QStringLiteral("NTD")
 enum class FieldKind {
     Line,       // a one-line text field
     Memo,       // a multi-line remark field
-    Choice,     // an editable drop-down list (sorted, filled by a statement or a fixed list)
+    Choice,     // an editable drop-down list (sorted, filled from a column's values or a fixed list)
     Date,       // a date picker; stored as the short-date text of its date
     DateText,   // a date kept as text: a text field with a calendar button beside it
 };
 
+// Whether a text keeps its leading and trailing blanks.
+enum class Blanks { Kept, Trimmed };
+
+// Whether the row pick copies a field's column into it.
+enum class RowPick { Copies, LeavesField };
+
 // One labelled entry field of the entry panel, bound to a column of the table.
+// The builders state how a field differs from a trimmed field that the row
+// pick fills: EntryField{label, control, column, FieldKind::Choice}.listing(...).
 struct EntryField {
     QString label;              // as the panel shows it, e.g. "部门编号："
     QString control;            // the field's name, e.g. "Edit1"
     QString column;
     FieldKind kind = FieldKind::Line;
-    bool trimmed = true;        // Add and Modify store the text trimmed
-    QString listSql;            // Choice: the statement whose first column fills the list
+    Blanks blanks = Blanks::Trimmed;  // as Add and Modify store the text
+    QString listTable;          // Choice: the list holds the distinct values of listTable.listColumn
+    QString listColumn;
     QStringList fixedList;      // Choice: a fixed list instead
-    bool pickedByRow = true;    // the row pick copies the column into the field
+    RowPick rowPick = RowPick::Copies;
     QString calendar;           // DateText: the calendar button's name
+
+    // Add and Modify store the text as typed.
+    EntryField &keepingBlanks() { blanks = Blanks::Kept; return *this; }
+    EntryField &listing(const QString &table, const QString &valueColumn)
+    {
+        listTable = table;
+        listColumn = valueColumn;
+        return *this;
+    }
+    EntryField &offering(const QStringList &list) { fixedList = list; return *this; }
+    EntryField &leftByRowPick() { rowPick = RowPick::LeavesField; return *this; }
+    EntryField &withCalendar(const QString &name) { calendar = name; return *this; }
+};
+
+// What a search choice tests when the search row has a date range; without
+// one every choice tests its value.
+enum class SearchTest {
+    ValueInRange,   // the column equals the value and the range column's date lies in the range
+    ValueOnly,      // the range is hidden while the choice is made
+    RangeOnly,      // the value list is hidden while the choice is made
 };
 
 // One choice of the search pair: its caption and the column it tests.
 struct SearchChoice {
     QString caption;
     QString column;
-    bool datesOnly = false;     // the choice tests the date range alone; the value list is hidden
-    bool valueOnly = false;     // the choice tests its value alone; the date range is hidden
+    SearchTest test = SearchTest::ValueInRange;
+};
+
+// What of the search row stays hidden until a search choice is made.
+enum class HiddenUntilChosen {
+    Nothing,
+    Range,              // "到：" and both pickers; "从：" shows from the start
+    RangeAndValues,     // the value list, "从：", "到：" and the pickers
 };
 
 // The date range of a search row: "从：" and "到：" pickers after the value
@@ -50,8 +85,7 @@ struct DateRangeSearch {
     QString column;             // empty: the search row has no date range
     QString from;               // the pickers' names
     QString to;
-    bool hiddenUntilChosen = false;  // "到：" and the pickers show once a choice is made
-    bool allHiddenUntilChosen = false;  // the value list and "从：" too
+    HiddenUntilChosen hidden = HiddenUntilChosen::Nothing;
 };
 
 // The fixed texts of a window's commands.
@@ -80,6 +114,30 @@ struct CommandNames {
     QString search = QStringLiteral("SpeedButton1");
 };
 
+// When the window's table is first read.
+enum class TableOpening {
+    AtStart,
+    OnFirstCommand,     // the grid stays empty until 刷新, 查询 or Add
+};
+
+// Whether the user may resize the window.
+enum class WindowSizing { Sizable, Fixed };
+
+// What Delete does while the table has not been read yet.
+enum class ClosedTableDelete {
+    NothingToDelete,    // says "表中没有记录可删除！" as for an empty table
+    Fails,              // there is no row to delete: the general error handler says so
+};
+
+// What Enter in the last entry field does.
+enum class LastFieldEnter { FocusesAdd, Adds };
+
+// Where 刷新 stands.
+enum class RefreshButton {
+    InSearchRow,        // before 查询
+    AmongCommands,      // before 退出
+};
+
 // A module window as data: its table, grid, entry fields, search choices and
 // messages, and the few ways in which windows differ from one another.
 struct ModuleDeclaration {
@@ -93,17 +151,16 @@ struct ModuleDeclaration {
     QString searchChooser = QStringLiteral("ComboBox2");
     QString searchValues = QStringLiteral("ComboBox1");
     QVector<SearchChoice> search;
-    bool searchValuesTrimmed = false;       // the value list holds the values trimmed
+    Blanks valueListBlanks = Blanks::Kept;  // Trimmed: the value list holds the values trimmed
     DateRangeSearch dateRange;
     ModuleMessages messages;
     CommandNames commands;
 
-    bool opensTable = true;                 // false: the grid stays empty until 刷新, 查询 or Add
-    bool deleteNeedsOpenTable = false;      // true: Delete before the table is opened is an error, not "nothing to delete"
-    bool fixedSize = false;
-    bool enterInLastFieldAdds = false;      // false: it moves the focus to the Add button
-    bool focusKeyAfterAdd = true;
-    bool refreshAmongCommands = false;      // true: 刷新 stands before 退出 in the command row, not in the search row
+    TableOpening opening = TableOpening::AtStart;
+    WindowSizing sizing = WindowSizing::Sizable;
+    ClosedTableDelete closedTableDelete = ClosedTableDelete::NothingToDelete;
+    LastFieldEnter lastFieldEnter = LastFieldEnter::FocusesAdd;
+    RefreshButton refreshButton = RefreshButton::InSearchRow;
     QStringList hoverButtons;               // captions that turn red under the mouse
     QVector<Area> hoverResetAreas;          // areas over which all captions turn back
 };

@@ -2,13 +2,14 @@
 
 #include "reference/FormName.h"
 #include "db/AppError.h"
-#include "db/Query.h"
+#include "db/DistinctValues.h"
 #include "db/TextForms.h"
 #include "reference/EntryPanel.h"
 #include "reference/GridRowPosting.h"
 #include "reference/HoverHighlight.h"
 #include "reference/CommandGuard.h"
 #include "reference/DialogService.h"
+#include "reference/TabbedModuleWindow.h"
 #include "reference/WindowClosing.h"
 
 #include <QCloseEvent>
@@ -56,12 +57,18 @@ QWidget *framedPanel(QFrame *panel, const QString &caption, const QString &name)
 }
 
 ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent)
-    : ModuleWindow(connection, declaration, nullptr, parent)
+    : ModuleWindow(connection, declaration, nullptr, nullptr, parent)
 {
 }
 
 ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration,
-                           EntryPanel *sharedEntry, QWidget *parent)
+                           TabbedModuleWindow &owner)
+    : ModuleWindow(connection, declaration, owner.entryPanel(), &owner, nullptr)
+{
+}
+
+ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration,
+                           EntryPanel *sharedEntry, QWidget *owner, QWidget *parent)
     : QWidget(parent),
       m_connection(connection),
       m_declaration(declaration),
@@ -74,6 +81,7 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
       m_searchLayout(new QHBoxLayout(m_searchRow)),
       m_grid(new QTableView),
       m_hover(new HoverHighlight(this)),
+      m_closedByExit(owner ? owner : this),
       m_ownsEntry(!sharedEntry)
 {
     setObjectName(instanceName(declaration.windowClass));
@@ -92,17 +100,17 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
     buildHoverHighlight();
     if (m_ownsEntry)
         m_entry->setChainEnd([this] {
-            if (m_declaration.enterInLastFieldAdds)
+            if (m_declaration.lastFieldEnter == LastFieldEnter::Adds)
                 runCommand([this] { addRow(); });
             else
                 button(m_declaration.commands.add)->setFocus();
         });
 
-    if (m_declaration.opensTable) {
+    if (m_declaration.opening == TableOpening::AtStart) {
         m_table.open();
         showTable(0);
     }
-    if (m_declaration.fixedSize)
+    if (m_declaration.sizing == WindowSizing::Fixed)
         setFixedSize(sizeHint().expandedTo(QSize(640, 480)));
     else
         resize(sizeHint().expandedTo(QSize(760, 520)));
@@ -135,7 +143,7 @@ void ModuleWindow::buildCommandRow()
     addButton(Area::Commands, names.add, QStringLiteral("确定"), [this] { addRow(); });
     addButton(Area::Commands, names.modify, QStringLiteral("修改"), [this] { modifyRow(); });
     addButton(Area::Commands, names.remove, QStringLiteral("删除"), [this] { deleteRow(); });
-    if (m_declaration.refreshAmongCommands)
+    if (m_declaration.refreshButton == RefreshButton::AmongCommands)
         addRefreshButton(Area::Commands);
     addButton(Area::Commands, names.exit, QStringLiteral("退出"), [this] { closeWindow(); });
 }
@@ -163,7 +171,7 @@ void ModuleWindow::buildSearchRow()
         m_searchLayout->insertWidget(1, m_values);
     }
     buildDateRange();
-    if (!m_declaration.refreshAmongCommands)
+    if (m_declaration.refreshButton == RefreshButton::InSearchRow)
         addRefreshButton(Area::Search);
     addButton(Area::Search, m_declaration.commands.search, QStringLiteral("查询"), [this] { search(); });
 }
@@ -194,8 +202,8 @@ void ModuleWindow::buildDateRange()
     m_searchLayout->insertWidget(at + 1, m_rangeFrom);
     m_searchLayout->insertWidget(at + 2, m_rangeToLabel);
     m_searchLayout->insertWidget(at + 3, m_rangeTo);
-    showDateRange(!range.hiddenUntilChosen && !range.allHiddenUntilChosen);
-    if (range.allHiddenUntilChosen && m_values)
+    showDateRange(range.hidden == HiddenUntilChosen::Nothing);
+    if (range.hidden == HiddenUntilChosen::RangeAndValues && m_values)
         m_values->hide();
 }
 
@@ -206,7 +214,7 @@ void ModuleWindow::showDateRange(bool shown)
     m_rangeFrom->setVisible(shown);
     m_rangeTo->setVisible(shown);
     m_rangeToLabel->setVisible(shown);
-    if (m_declaration.dateRange.allHiddenUntilChosen)
+    if (m_declaration.dateRange.hidden == HiddenUntilChosen::RangeAndValues)
         m_rangeFromLabel->setVisible(shown);
 }
 
@@ -292,7 +300,7 @@ void ModuleWindow::closeEvent(QCloseEvent *event)
 
 void ModuleWindow::closeWindow()
 {
-    closeModuleWindow(this);
+    closeModuleWindow(m_closedByExit);
 }
 
 bool ModuleWindow::eventFilter(QObject *watched, QEvent *event)
@@ -397,13 +405,12 @@ void ModuleWindow::addRow()
     }
     showTable(row);
     DialogService::message(m.added);
-    if (m_declaration.focusKeyAfterAdd)
-        m_entry->field(m_declaration.fields.first().control)->setFocus();
     rowAdded(row);
 }
 
 void ModuleWindow::rowAdded(int)
 {
+    m_entry->field(m_declaration.fields.first().control)->setFocus();
 }
 
 void ModuleWindow::modifyRow()
@@ -423,7 +430,8 @@ void ModuleWindow::deleteRow()
     const ModuleMessages &m = m_declaration.messages;
     if (!DialogService::question(m.deleteQuestion))
         return;
-    const bool closed = !m_table.isOpen() && !m_declaration.deleteNeedsOpenTable;
+    const bool closed =
+        !m_table.isOpen() && m_declaration.closedTableDelete == ClosedTableDelete::NothingToDelete;
     if (closed || m_table.rowCount() == 0) {
         DialogService::message(m.nothingToDelete);
         return;
@@ -459,11 +467,11 @@ db::RowFilter ModuleWindow::searchFilter() const
     if (index < 0 || index >= m_declaration.search.size())
         return {};
     const SearchChoice &choice = m_declaration.search[index];
-    if (!m_rangeFrom || choice.valueOnly)
+    if (!m_rangeFrom || choice.test == SearchTest::ValueOnly)
         return db::RowFilter::equals(choice.column, m_values->currentText());
     const db::RowFilter inRange =
         db::RowFilter::dateBetween(m_declaration.dateRange.column, m_rangeFrom->date(), m_rangeTo->date());
-    if (choice.datesOnly)
+    if (choice.test == SearchTest::RangeOnly)
         return inRange;
     return db::RowFilter::equals(choice.column, m_values->currentText()) && inRange;
 }
@@ -472,13 +480,17 @@ void ModuleWindow::chooseSearchColumn(int index)
 {
     if (index < 0 || index >= m_declaration.search.size())
         return;
-    showDateRange(!m_declaration.search[index].valueOnly);
-    m_values->setVisible(!m_declaration.search[index].datesOnly);
-    if (m_declaration.search[index].datesOnly)
-        return;
-    QStringList values = db::Query::texts(
-        m_connection, QStringLiteral("select distinct %1 from %2").arg(m_declaration.search[index].column, m_declaration.table));
-    if (m_declaration.searchValuesTrimmed) {
+    const SearchChoice &choice = m_declaration.search[index];
+    showDateRange(choice.test != SearchTest::ValueOnly);
+    m_values->setVisible(choice.test != SearchTest::RangeOnly);
+    if (choice.test != SearchTest::RangeOnly)
+        fillValueList(choice);
+}
+
+void ModuleWindow::fillValueList(const SearchChoice &choice)
+{
+    QStringList values = db::distinctValues(m_connection, m_declaration.table, choice.column);
+    if (m_declaration.valueListBlanks == Blanks::Trimmed) {
         for (QString &v : values)
             v = v.trimmed();
         values.removeDuplicates();

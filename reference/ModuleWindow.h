@@ -23,6 +23,7 @@ namespace reference {
 class EntryPanel;
 class GridRowPosting;
 class HoverHighlight;
+class TabbedModuleWindow;
 
 // A window's close: post stores what was typed into its grid, under the
 // general error handler; when it fails the window stays open.
@@ -37,15 +38,16 @@ QWidget *framedPanel(QFrame *panel, const QString &caption, const QString &name)
 // command buttons, a search row and a grid over the window's table. The
 // declaration says what the window holds; the commands are the common ones:
 // Add, Modify, Delete, Exit, Refresh, Search, the row pick and the Enter chain.
-// A window class adds only what it does differently.
+// A window class adds only what it does differently: it overrides the command
+// it changes, and may call the common one from there. The buttons and the
+// Enter chain run the commands under the general error handler.
 class ModuleWindow : public QWidget {
     Q_OBJECT
 public:
     ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, QWidget *parent = nullptr);
-    // A page of a window whose entry panel serves several pages: the panel
-    // stays where its owner placed it and its owner fills its lists.
-    ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, EntryPanel *sharedEntry,
-                 QWidget *parent = nullptr);
+    // A page of a tabbed window: the window's entry panel serves it, the
+    // window fills the panel's lists, and Exit closes the window.
+    ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, TabbedModuleWindow &owner);
 
     const ModuleDeclaration &declaration() const { return m_declaration; }
     db::Connection &connection() const { return m_connection; }
@@ -55,13 +57,13 @@ public:
     EntryPanel *entryPanel() const { return m_entry; }
     QAbstractButton *button(const QString &name) const;
 
-    // The commands, each run under the general error handler.
-    void addRow();
-    void modifyRow();
-    void deleteRow();
-    void refresh();
-    void search();
-    void closeWindow();
+    // The commands.
+    virtual void addRow();
+    virtual void modifyRow();
+    virtual void deleteRow();
+    virtual void refresh();
+    virtual void search();
+    virtual void closeWindow();
     void pickRow(int row);
     // Choosing a search column fills the value list.
     void chooseSearchColumn(int index);
@@ -82,7 +84,8 @@ protected:
     virtual db::RowFilter searchFilter() const;
     // Runs when a grid cell is clicked, after the fields are filled.
     virtual void rowPicked(int row);
-    // Runs after Add has stored a row and shown its message.
+    // Runs after Add has stored a row and shown its message: puts the focus
+    // into the key field.
     virtual void rowAdded(int row);
     // A further button of the command row or the search row.
     QAbstractButton *addButton(Area area, const QString &name, const QString &caption,
@@ -96,6 +99,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // owner: the tabbed window the page belongs to, nullptr for a window of its own.
+    ModuleWindow(db::Connection &connection, const ModuleDeclaration &declaration, EntryPanel *sharedEntry,
+                 QWidget *owner, QWidget *parent);
     void buildCommandRow();
     void buildSearchRow();
     void addRefreshButton(Area area);
@@ -107,6 +113,7 @@ private:
     void postGridEdit();
     void deleteGridRow();
     void showTable(int currentRow);
+    void fillValueList(const SearchChoice &choice);
     QString keyText() const;
 
     db::Connection &m_connection;
@@ -126,6 +133,7 @@ private:
     QWidget *m_rangeFromLabel = nullptr;
     QTableView *m_grid;
     HoverHighlight *m_hover;
+    QWidget *m_closedByExit;
     GridRowPosting *m_rowPosting = nullptr;
     bool m_prepared = false;
     bool m_ownsEntry = true;

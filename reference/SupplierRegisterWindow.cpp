@@ -47,10 +47,9 @@ ModuleDeclaration windowDeclaration()
     c.modify = QStringLiteral("SpeedButton5");
     c.remove = QStringLiteral("SpeedButton6");
     c.exit = QStringLiteral("SpeedButton7");
-    d.opensTable = false;
-    d.deleteNeedsOpenTable = true;
-    d.enterInLastFieldAdds = true;
-    d.focusKeyAfterAdd = false;
+    d.opening = TableOpening::OnFirstCommand;
+    d.closedTableDelete = ClosedTableDelete::Fails;
+    d.lastFieldEnter = LastFieldEnter::Adds;
     d.hoverButtons = {c.add, c.modify, c.remove, c.exit, c.refresh, c.search, QStringLiteral("SpeedButton3")};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Grid};
     return d;
@@ -68,6 +67,11 @@ void SupplierRegisterWindow::prepare()
 {
     ModuleWindow::prepare();
     entryPanel()->field(QStringLiteral("Edit1"))->setFocus();
+}
+
+// After Add the focus stays where it was, not in the key field.
+void SupplierRegisterWindow::rowAdded(int)
+{
 }
 
 void SupplierRegisterWindow::printRegister()

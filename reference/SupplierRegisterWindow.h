@@ -19,6 +19,7 @@ public:
 
 protected:
     void prepare() override;
+    void rowAdded(int row) override;
 };
 
 } // namespace reference

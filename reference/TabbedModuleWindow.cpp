@@ -5,9 +5,7 @@
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
 #include "reference/CommandGuard.h"
-#include "reference/WindowClosing.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -37,10 +35,6 @@ void TabbedModuleWindow::addPage(ModuleWindow *page, const QString &caption)
     page->setObjectName(QStringLiteral("TabSheet%1").arg(m_pages.size() + 1));
     m_pages.append(page);
     m_tabs->addTab(page, caption);
-    // Exit on a page closes the whole window, not the page.
-    QAbstractButton *exit = page->button(page->declaration().commands.exit);
-    exit->disconnect(page);
-    connect(exit, &QAbstractButton::clicked, this, [this] { closeModuleWindow(this); });
     resize(sizeHint().expandedTo(size()));
 }
 

@@ -16,8 +16,8 @@ class ModuleWindow;
 
 // A module window whose one entry panel serves several tab pages, each page
 // a module window of its own table with its own commands, search row and grid
-// (made with the shared-panel constructor of ModuleWindow). The window fills
-// the panel's lists when it is first shown; each page's exit closes it.
+// (made with the page constructor of ModuleWindow). The window fills the
+// panel's lists when it is first shown; each page's Exit closes it.
 class TabbedModuleWindow : public QWidget {
     Q_OBJECT
 public:

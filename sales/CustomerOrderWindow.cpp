@@ -5,7 +5,9 @@
 namespace sales {
 
 using reference::Area;
+using reference::EntryField;
 using reference::FieldKind;
+using reference::SearchTest;
 using reference::ModuleDeclaration;
 
 namespace {
@@ -20,22 +22,23 @@ ModuleDeclaration windowDeclaration()
     d.searchCaption = QStringLiteral("查找设定");
     // In the order Enter walks through them; Enter in 备注 adds the row.
     d.fields = {
-        {QStringLiteral("客户名称："), QStringLiteral("ComboBox5"), QStringLiteral("c_id"), FieldKind::Choice, true,
-         QStringLiteral("select distinct name from Customer")},
+        EntryField{QStringLiteral("客户名称："), QStringLiteral("ComboBox5"), QStringLiteral("c_id"), FieldKind::Choice}
+            .listing(QStringLiteral("customer"), QStringLiteral("name")),
         {QStringLiteral("订单号码："), QStringLiteral("Edit4"), QStringLiteral("num")},
-        {QStringLiteral("规格及名称："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice, true,
-         QStringLiteral("select distinct pname from indent")},
-        {QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"), FieldKind::Choice, true, {},
-         reference::Units},
+        EntryField{QStringLiteral("规格及名称："), QStringLiteral("ComboBox1"), QStringLiteral("pname"), FieldKind::Choice}
+            .listing(QStringLiteral("indent"), QStringLiteral("pname")),
+        EntryField{QStringLiteral("单        位："), QStringLiteral("ComboBox2"), QStringLiteral("p_module"), FieldKind::Choice}
+            .offering(reference::Units),
         {QStringLiteral("订  单  量："), QStringLiteral("Edit2"), QStringLiteral("i_count")},
-        {QStringLiteral("币        别："), QStringLiteral("ComboBox4"), QStringLiteral("piece"), FieldKind::Choice, true, {},
-         reference::Currencies},
+        EntryField{QStringLiteral("币        别："), QStringLiteral("ComboBox4"), QStringLiteral("piece"), FieldKind::Choice}
+            .offering(reference::Currencies),
         {QStringLiteral("汇        率："), QStringLiteral("Edit3"), QStringLiteral("exchange")},
         {QStringLiteral("订单日期："), QStringLiteral("DateTimePicker1"), QStringLiteral("i_date"), FieldKind::Date},
         {QStringLiteral("预交日期："), QStringLiteral("DateTimePicker2"), QStringLiteral("pdate"), FieldKind::Date},
         // The row pick leaves 代料名称 as it is: a following Modify writes what it shows.
-        {QStringLiteral("代料名称："), QStringLiteral("ComboBox7"), QStringLiteral("c_order"), FieldKind::Choice, true,
-         QStringLiteral("select distinct c_order from indent"), {}, false},
+        EntryField{QStringLiteral("代料名称："), QStringLiteral("ComboBox7"), QStringLiteral("c_order"), FieldKind::Choice}
+            .listing(QStringLiteral("indent"), QStringLiteral("c_order"))
+            .leftByRowPick(),
         {QStringLiteral("备　　注："), QStringLiteral("Edit7"), QStringLiteral("memo")},
     };
     d.grid = {
@@ -62,21 +65,21 @@ ModuleDeclaration windowDeclaration()
     d.searchValues = QStringLiteral("ComboBox6");
     d.search = {
         {QStringLiteral("客户名称"), QStringLiteral("c_id")},
-        {QStringLiteral("订单号码"), QStringLiteral("num"), false, true},
-        {QStringLiteral("订单日期"), QStringLiteral("i_date"), true},
+        {QStringLiteral("订单号码"), QStringLiteral("num"), SearchTest::ValueOnly},
+        {QStringLiteral("订单日期"), QStringLiteral("i_date"), SearchTest::RangeOnly},
         // Tests the order date as well, not the delivery date.
-        {QStringLiteral("预交日期"), QStringLiteral("i_date"), true},
+        {QStringLiteral("预交日期"), QStringLiteral("i_date"), SearchTest::RangeOnly},
     };
     d.dateRange.column = QStringLiteral("i_date");
     d.dateRange.from = QStringLiteral("DateTimePicker3");
     d.dateRange.to = QStringLiteral("DateTimePicker4");
-    d.dateRange.allHiddenUntilChosen = true;
+    d.dateRange.hidden = reference::HiddenUntilChosen::RangeAndValues;
     // The grid stays empty until 刷新, 查询 or Add; Modify and Delete before
     // that have no table to work on and end in the general error handler.
-    d.opensTable = false;
-    d.deleteNeedsOpenTable = true;
-    d.enterInLastFieldAdds = true;
-    d.refreshAmongCommands = true;
+    d.opening = reference::TableOpening::OnFirstCommand;
+    d.closedTableDelete = reference::ClosedTableDelete::Fails;
+    d.lastFieldEnter = reference::LastFieldEnter::Adds;
+    d.refreshButton = reference::RefreshButton::AmongCommands;
     d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.refresh, d.commands.exit,
                       d.commands.search};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};

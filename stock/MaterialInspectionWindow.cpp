@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace stock {
@@ -24,19 +23,17 @@ namespace {
 
 QVector<EntryField> receiptFields()
 {
-    EntryField width{QStringLiteral("幅宽："), QStringLiteral("ComboBox9"), QStringLiteral("b1"), FieldKind::Choice};
-    width.pickedByRow = false;
-    EntryField unit{QStringLiteral("单位："), QStringLiteral("ComboBox10"), QStringLiteral("b2"), FieldKind::Choice};
-    unit.fixedList = reference::Units;
-    unit.pickedByRow = false;
     return {
         {QStringLiteral("订购单号："), QStringLiteral("ComboBox1"), QStringLiteral("memo"), FieldKind::Choice},
         {QStringLiteral("厂商名称："), QStringLiteral("Edit18"), QStringLiteral("f_name")},
         {QStringLiteral("品        名："), QStringLiteral("ComboBox2"), QStringLiteral("pname"), FieldKind::Choice},
-        width,
+        EntryField{QStringLiteral("幅宽："), QStringLiteral("ComboBox9"), QStringLiteral("b1"), FieldKind::Choice}
+            .leftByRowPick(),
         {QStringLiteral("规        格："), QStringLiteral("ComboBox4"), QStringLiteral("scale"), FieldKind::Choice},
         {QStringLiteral("颜        色："), QStringLiteral("ComboBox3"), QStringLiteral("color"), FieldKind::Choice},
-        unit,
+        EntryField{QStringLiteral("单位："), QStringLiteral("ComboBox10"), QStringLiteral("b2"), FieldKind::Choice}
+            .offering(reference::Units)
+            .leftByRowPick(),
         {QStringLiteral("材料件数："), QStringLiteral("Edit22"), QStringLiteral("jianshu")},
         {QStringLiteral("验收数量："), QStringLiteral("Edit23"), QStringLiteral("yanshu")},
         {QStringLiteral("抽验比例："), QStringLiteral("Edit26"), QStringLiteral("chouscale")},
@@ -65,10 +62,6 @@ const PageNames &namesOf(Family family)
                                      QStringLiteral("DateTimePicker3"), QStringLiteral("DateTimePicker4"), 9};
     return family == Family::ColourFabric ? colour : auxiliary;
 }
-
-// The lists that the order number's lookups fill, one after the other.
-const QStringList LookupChain{QStringLiteral("ComboBox1"), QStringLiteral("ComboBox2"), QStringLiteral("ComboBox9"),
-                              QStringLiteral("ComboBox4"), QStringLiteral("ComboBox3")};
 
 QString buttonName(int number)
 {
@@ -114,18 +107,18 @@ reference::ModuleDeclaration pageDeclaration(Family family)
         {QStringLiteral("品名"), QStringLiteral("pname")},
         {QStringLiteral("颜色"), QStringLiteral("color")},
         {QStringLiteral("规格"), QStringLiteral("scale")},
-        {QStringLiteral("送货日期"), QStringLiteral("date"), true},
+        {QStringLiteral("送货日期"), QStringLiteral("date"), reference::SearchTest::RangeOnly},
     };
     d.dateRange = {QStringLiteral("date"), names.from, names.to};
     d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search, Area::Grid};
-    d.refreshAmongCommands = true;
+    d.refreshButton = reference::RefreshButton::AmongCommands;
     return d;
 }
 
 } // namespace
 
 InspectionPage::InspectionPage(MaterialInspectionWindow &window, Family family)
-    : ModuleWindow(window.connection(), pageDeclaration(family), window.entryPanel()),
+    : ModuleWindow(window.connection(), pageDeclaration(family), window),
       m_window(window),
       m_family(family)
 {
@@ -140,8 +133,9 @@ InspectionPage::InspectionPage(MaterialInspectionWindow &window, Family family)
     addButton(Area::Search, buttonName(b + 7), QStringLiteral("打印"), [this] { print(); });
 }
 
-void InspectionPage::rowAdded(int)
+void InspectionPage::rowAdded(int row)
 {
+    ModuleWindow::rowAdded(row);
     m_stockButton->setEnabled(true);
 }
 
@@ -165,14 +159,15 @@ void InspectionPage::print()
 }
 
 MaterialInspectionWindow::MaterialInspectionWindow(db::Connection &connection, QWidget *parent)
-    : TabbedModuleWindow(connection, QStringLiteral("TStuffCheckF"), QStringLiteral("材料验收"), receiptFields(),
+    : TabbedModuleWindow(connection, FormName, QStringLiteral("材料验收"), receiptFields(),
                          tablesOf(Family::ColourFabric).inspection, parent),
-      m_lookups(connection)
+      m_lookups(connection),
+      m_chain(new reference::ChainedLists(this))
 {
     setEntryCaption(QStringLiteral("验收单填写："));
     addPage(new InspectionPage(*this, Family::ColourFabric), namesOf(Family::ColourFabric).caption);
     addPage(new InspectionPage(*this, Family::AuxiliaryMaterial), namesOf(Family::AuxiliaryMaterial).caption);
-    wireLookups();
+    chainLookups();
     // Room for all thirteen grid columns, 订购数量 typed into the last one.
     resize(size().expandedTo(QSize(1040, 640)));
 }
@@ -192,7 +187,7 @@ InspectionPage *MaterialInspectionWindow::auxiliaryMaterial() const
 void MaterialInspectionWindow::prepare()
 {
     TabbedModuleWindow::prepare();
-    refill(QStringLiteral("ComboBox1"), reference::sortedForList(m_lookups.orderNumbers()));
+    m_chain->fillFirst();
 }
 
 QComboBox *MaterialInspectionWindow::combo(const QString &name) const
@@ -200,71 +195,33 @@ QComboBox *MaterialInspectionWindow::combo(const QString &name) const
     return qobject_cast<QComboBox *>(entryPanel()->field(name));
 }
 
-void MaterialInspectionWindow::wireLookups()
+// The order number offers its items; from there on the lists offer what any
+// order holds for the item. Each refilled list shows nothing chosen.
+void MaterialInspectionWindow::chainLookups()
 {
-    const QVector<QPair<QString, void (MaterialInspectionWindow::*)()>> steps{
-        {QStringLiteral("ComboBox1"), &MaterialInspectionWindow::ComboBox1Change},
-        {QStringLiteral("ComboBox2"), &MaterialInspectionWindow::ComboBox2Change},
-        {QStringLiteral("ComboBox9"), &MaterialInspectionWindow::ComboBox9Change},
-        {QStringLiteral("ComboBox4"), &MaterialInspectionWindow::ComboBox4Change},
-        {QStringLiteral("ComboBox3"), &MaterialInspectionWindow::ComboBox3Change},
-    };
-    for (const auto &[name, step] : steps)
-        connect(combo(name), &QComboBox::currentTextChanged, this,
-                [this, step = step] { reference::runCommand([this, step] { (this->*step)(); }); });
-}
-
-// The refilled list and every list after it in the chain are left empty, and
-// quietly: only what the user picks runs the next lookup, and the unit stays
-// as it stands until a colour is picked.
-void MaterialInspectionWindow::refill(const QString &name, const QStringList &texts)
-{
-    for (qsizetype i = LookupChain.indexOf(name); i < LookupChain.size(); ++i) {
-        QComboBox *list = combo(LookupChain[i]);
-        const QSignalBlocker quiet(list);
-        list->clear();
-        if (LookupChain[i] == name)
-            list->addItems(texts);
-        list->setCurrentIndex(-1);
-        list->setEditText(QString());
-    }
-}
-
-void MaterialInspectionWindow::ComboBox1Change()
-{
-    const QString order = combo(QStringLiteral("ComboBox1"))->currentText();
-    entryPanel()->setText(QStringLiteral("Edit18"), m_lookups.supplierOf(order));
-    refill(QStringLiteral("ComboBox2"), reference::sortedForList(m_lookups.itemsOf(order)));
-}
-
-void MaterialInspectionWindow::ComboBox2Change()
-{
-    refill(QStringLiteral("ComboBox9"), m_lookups.widthsOf(entryPanel()->text(QStringLiteral("ComboBox2"))));
-}
-
-void MaterialInspectionWindow::ComboBox9Change()
-{
-    const reference::EntryPanel &p = *entryPanel();
-    refill(QStringLiteral("ComboBox4"),
-           reference::sortedForList(m_lookups.specificationsOf(p.text(QStringLiteral("ComboBox2")),
-                                                               p.text(QStringLiteral("ComboBox9")))));
-}
-
-void MaterialInspectionWindow::ComboBox4Change()
-{
-    const reference::EntryPanel &p = *entryPanel();
-    refill(QStringLiteral("ComboBox3"),
-           reference::sortedForList(m_lookups.coloursOf(p.text(QStringLiteral("ComboBox2")),
-                                                        p.text(QStringLiteral("ComboBox9")),
-                                                        p.text(QStringLiteral("ComboBox4")))));
-}
-
-void MaterialInspectionWindow::ComboBox3Change()
-{
-    const reference::EntryPanel &p = *entryPanel();
-    entryPanel()->setText(QStringLiteral("ComboBox10"),
-                          m_lookups.unitOf(p.text(QStringLiteral("ComboBox2")), p.text(QStringLiteral("ComboBox9")),
-                                           p.text(QStringLiteral("ComboBox4")), p.text(QStringLiteral("ComboBox3"))));
+    using reference::sortedForList;
+    m_chain->link(combo(QStringLiteral("ComboBox1")), [this](const QStringList &) {
+        return sortedForList(m_lookups.orderNumbers());
+    });
+    m_chain->link(combo(QStringLiteral("ComboBox2")), [this](const QStringList &c) {
+        return sortedForList(m_lookups.itemsOf(c[0]));
+    });
+    m_chain->link(combo(QStringLiteral("ComboBox9")), [this](const QStringList &c) {
+        return m_lookups.widthsOf(c[1]);
+    });
+    m_chain->link(combo(QStringLiteral("ComboBox4")), [this](const QStringList &c) {
+        return sortedForList(m_lookups.specificationsOf(c[1], c[2]));
+    });
+    m_chain->link(combo(QStringLiteral("ComboBox3")), [this](const QStringList &c) {
+        return sortedForList(m_lookups.coloursOf(c[1], c[2], c[3]));
+    });
+    m_chain->whenChosen(combo(QStringLiteral("ComboBox1")), [this](const QStringList &c) {
+        entryPanel()->setText(QStringLiteral("Edit18"), m_lookups.supplierOf(c[0]));
+    });
+    // The unit stays as it stands until a colour is chosen.
+    m_chain->whenChosen(combo(QStringLiteral("ComboBox3")), [this](const QStringList &c) {
+        entryPanel()->setText(QStringLiteral("ComboBox10"), m_lookups.unitOf(c[1], c[2], c[3], c[4]));
+    });
 }
 
 Receipt MaterialInspectionWindow::receipt() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reference/ChainedLists.h"
 #include "reference/ModuleWindow.h"
 #include "reference/TabbedModuleWindow.h"
 #include "stock/OrderLineLookups.h"
@@ -30,16 +31,11 @@ protected:
     void prepare() override;
 
 private:
-    void wireLookups();
+    void chainLookups();
     QComboBox *combo(const QString &name) const;
-    void refill(const QString &name, const QStringList &texts);
-    void ComboBox1Change();
-    void ComboBox2Change();
-    void ComboBox9Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
 
     OrderLineLookups m_lookups;
+    reference::ChainedLists *m_chain;
 };
 
 // One tab of the inspection window: its inspection table with the common

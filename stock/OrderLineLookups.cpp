@@ -1,12 +1,19 @@
 #include "stock/OrderLineLookups.h"
 
+#include "db/DistinctValues.h"
 #include "db/Query.h"
 
 namespace stock {
 
+namespace {
+
+const QString OrderLines = QStringLiteral("procureform");
+
+} // namespace
+
 QStringList OrderLineLookups::orderNumbers() const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct id from procureform"));
+    return db::distinctValues(m_connection, OrderLines, QStringLiteral("id"));
 }
 
 QString OrderLineLookups::supplierOf(const QString &order) const
@@ -18,30 +25,30 @@ QString OrderLineLookups::supplierOf(const QString &order) const
 
 QStringList OrderLineLookups::itemsOf(const QString &order) const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct pname from procureform where id=:Q1"),
-                            {{QStringLiteral("Q1"), order}});
+    return db::distinctValues(m_connection, OrderLines, QStringLiteral("pname"),
+                              db::RowFilter::equals(QStringLiteral("id"), order));
 }
 
 QStringList OrderLineLookups::widthsOf(const QString &item) const
 {
-    return db::Query::texts(m_connection, QStringLiteral("select distinct piece from procureform where pname=:Q1"),
-                            {{QStringLiteral("Q1"), item}});
+    return db::distinctValues(m_connection, OrderLines, QStringLiteral("piece"),
+                              db::RowFilter::equals(QStringLiteral("pname"), item));
 }
 
 QStringList OrderLineLookups::specificationsOf(const QString &item, const QString &width) const
 {
-    return db::Query::texts(
-        m_connection, QStringLiteral("select distinct standard from procureform where pname=:Q1 and piece=:Q2"),
-        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}});
+    return db::distinctValues(m_connection, OrderLines, QStringLiteral("standard"),
+                              db::RowFilter::equals(QStringLiteral("pname"), item)
+                                  && db::RowFilter::equals(QStringLiteral("piece"), width));
 }
 
 QStringList OrderLineLookups::coloursOf(const QString &item, const QString &width,
                                         const QString &specification) const
 {
-    return db::Query::texts(
-        m_connection,
-        QStringLiteral("select distinct color from procureform where pname=:Q1 and piece=:Q2 and standard=:Q3"),
-        {{QStringLiteral("Q1"), item}, {QStringLiteral("Q2"), width}, {QStringLiteral("Q3"), specification}});
+    return db::distinctValues(m_connection, OrderLines, QStringLiteral("color"),
+                              db::RowFilter::equals(QStringLiteral("pname"), item)
+                                  && db::RowFilter::equals(QStringLiteral("piece"), width)
+                                  && db::RowFilter::equals(QStringLiteral("standard"), specification));
 }
 
 QString OrderLineLookups::unitOf(const QString &item, const QString &width, const QString &specification,

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDateEdit>
 #include <QSqlQuery>
 #include <QtTest>
@@ -220,7 +221,12 @@ private:
     {
         return (in ? in : m_window.get())->findChild<QComboBox *>(QLatin1String(name));
     }
-    void choose(const char *name, const QString &text) { combo(name)->setEditText(text); }
+    // The user types the text into the list.
+    void choose(const char *name, const QString &text)
+    {
+        combo(name)->setEditText(text);
+        emit combo(name)->lineEdit()->textEdited(text);
+    }
     InspectionPage *page(Family family)
     {
         return family == Family::ColourFabric ? m_window->colourFabric() : m_window->auxiliaryMaterial();
