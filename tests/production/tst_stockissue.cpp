@@ -255,6 +255,16 @@ private Q_SLOTS:
         QCOMPARE(texts(combo("ComboBox3")), QStringList{QStringLiteral("5#")});
         type(combo("ComboBox3"), QStringLiteral("5#"));
         QCOMPARE(texts(combo("ComboBox7")), QStringList{QStringLiteral("红")});
+
+        // Another class refills the items and empties the lists after them; a
+        // class that is neither offers nothing.
+        combo("ComboBox11")->setEditText(QString());
+        type(combo("ComboBox11"), QStringLiteral("有色材料"));
+        QCOMPARE(texts(combo("ComboBox1")), QStringList{QStringLiteral("尼龙布")});
+        for (const char *after : {"ComboBox4", "ComboBox3", "ComboBox7"})
+            QCOMPARE(combo(after)->count(), 0);
+        type(combo("ComboBox11"), QStringLiteral("有色材料X"));
+        QCOMPARE(combo("ComboBox1")->count(), 0);
     }
 
     // Lines: A of 尼龙布 today, B of 帆布 today, C of 尼龙布 last month, in

@@ -257,19 +257,6 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
-    void deleteAsksFirstAlsoOnAnEmptyTable_data() { addEditorRows(); }
-    void deleteAsksFirstAlsoOnAnEmptyTable()
-    {
-        const Editor e = currentEditor();
-        auto window = open(e.windowClass);
-        click(window.get(), QStringLiteral("BitBtn3"));
-        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("确认删除你选择的数据吗？")});
-        m_dialogs.clear();
-        m_dialogs.answer({true});
-        click(window.get(), QStringLiteral("BitBtn3"));
-        QCOMPARE(m_dialogs.texts(), (QStringList{QStringLiteral("确认删除你选择的数据吗？"), QStringLiteral("表中没有记录可删除！")}));
-    }
-
     void deleteRemovesTheCurrentRow_data() { addEditorRows(); }
     void deleteRemovesTheCurrentRow()
     {
@@ -283,24 +270,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.last(), QStringLiteral("已成功删除！"));
         QCOMPARE(keys(e), asStored(e, {"01", "03"}));
         QCOMPARE(window->model().rowCount(), 2);
-    }
-
-    void theValueListIsSortedWithItsFirstValueChosen_data() { addEditorRows(); }
-    void theValueListIsSortedWithItsFirstValueChosen()
-    {
-        const Editor e = currentEditor();
-        insertKeys(e, {"b2", "A1", "c3", "a0"});
-        auto window = open(e.windowClass);
-        auto *chooser = window->findChild<QComboBox *>(QStringLiteral("ComboBox2"));
-        auto *values = window->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-        QCOMPARE(chooser->currentIndex(), -1);
-        QCOMPARE(chooser->placeholderText(), QStringLiteral("请选择方式:         "));
-        chooser->setCurrentIndex(0);
-        QStringList items;
-        for (int i = 0; i < values->count(); ++i)
-            items << values->itemText(i).trimmed();
-        QCOMPARE(items, (QStringList{"a0", "A1", "b2", "c3"}));
-        QCOMPARE(values->currentText().trimmed(), QStringLiteral("a0"));
     }
 
     void searchTestsTheChosenColumn_data()
@@ -525,52 +494,6 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select color_name from color where rtrim(color_id) = '01'")).toString(), QStringLiteral("名称01"));
         window->setCurrentRow(1);
         QCOMPARE(m_db.scalar(QStringLiteral("select color_name from color where rtrim(color_id) = '01'")).toString(), QStringLiteral(" 红 "));
-    }
-
-    // 刷新 and 查询 store a row typed into the grid before they read the table
-    // again; a row the database refuses stops them with the error handler and
-    // stays typed in the grid.
-    void refreshAndSearchStoreTheTypedGridRowFirst_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("刷新") << "SpeedButton2" << 1 << " 红 " << false;
-        QTest::newRow("查询") << "SpeedButton1" << 1 << " 红 " << false;
-        QTest::newRow("刷新, key taken") << "SpeedButton2" << 0 << "02" << true;
-        QTest::newRow("查询, key taken") << "SpeedButton1" << 0 << "02" << true;
-    }
-    void refreshAndSearchStoreTheTypedGridRowFirst()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, column);
-        QFETCH(QString, typed);
-        QFETCH(bool, refused);
-        const Editor e = editorOf(QStringLiteral("TColorF"));
-        insertKeys(e, {"01", "02"});
-        auto window = open(e.windowClass);
-        QAbstractItemModel *model = window->grid()->model();
-        window->setCurrentRow(0);
-        QVERIFY(model->setData(model->index(0, column), typed));
-        // Another workstation's row: shown once the command has read the table again.
-        insertKeys(e, {"03"});
-        click(window.get(), button);
-
-        const QString firstName = QStringLiteral("select color_name from color where color_id = '01        '");
-        if (refused) {
-            QCOMPARE(m_dialogs.shown.size(), 1);
-            QCOMPARE(m_dialogs.shown[0].icon, QMessageBox::Critical);
-            QCOMPARE(window->model().rowCount(), 2);
-            QCOMPARE(window->model().pendingRow(), 0);
-            QCOMPARE(model->index(0, column).data().toString(), typed);
-            QCOMPARE(keys(e), asStored(e, {"01", "02", "03"}));
-        } else {
-            QVERIFY(m_dialogs.shown.isEmpty());
-            QCOMPARE(window->model().rowCount(), 3);
-            QCOMPARE(window->model().pendingRow(), -1);
-            QCOMPARE(m_db.scalar(firstName).toString(), typed);
-        }
     }
 
     // Down on the last row adds a blank row to the grid; left untouched, it is

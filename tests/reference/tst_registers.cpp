@@ -237,20 +237,6 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar("select name from factory").toString(), QStringLiteral("华丰化工"));
     }
 
-    // Once the table is open, an empty view has nothing to delete.
-    void deleteOnAnEmptyOpenTable_data() { registers(); }
-    void deleteOnAnEmptyOpenTable()
-    {
-        QFETCH(QString, windowClass);
-        const Register &r = registerOf(windowClass);
-        open(r);
-        click("SpeedButton2");
-        m_dialogs.answer({true});
-        click(r.remove);
-
-        QCOMPARE(m_dialogs.texts(), (QStringList{"确认删除你选择的数据吗？", "表中没有记录可删除！"}));
-    }
-
     void modifyChangesOnlyTheRegister()
     {
         store(customers(), {{"C001", "福州鞋业"}});
@@ -264,22 +250,6 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.last(), QStringLiteral("资料修改成功!"));
         QCOMPARE(m_db.scalar("select name from customer").toString(), QStringLiteral("福州新鞋业"));
         QCOMPARE(m_db.scalar("select c_name from cpriceform").toString(), QStringLiteral("福州鞋业"));
-    }
-
-    void deleteRemovesThePickedRow_data() { registers(); }
-    void deleteRemovesThePickedRow()
-    {
-        QFETCH(QString, windowClass);
-        const Register &r = registerOf(windowClass);
-        store(r, {{"P01", "甲"}, {"P02", "乙"}});
-        open(r);
-        click("SpeedButton2");
-        m_window->setCurrentRow(1);
-        m_dialogs.answer({true});
-        click(r.remove);
-
-        QCOMPARE(m_dialogs.last(), QStringLiteral("已成功删除！"));
-        QCOMPARE(gridTexts(0), QStringList{"P01"});
     }
 
     void rowPickCopiesEveryColumn_data() { registers(); }

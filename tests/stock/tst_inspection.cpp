@@ -83,6 +83,26 @@ private Q_SLOTS:
         QCOMPARE(combo("ComboBox3")->count(), 0);
     }
 
+    // The row pick writes the order and the item without refilling a list:
+    // width and unit keep what the user chose.
+    void aRowPickRefillsNoList()
+    {
+        StuffCheckPage *p = page(Family::ColourFabric);
+        enterReceipt("2", "100");
+        m_dialogs.answer({true});
+        clickAdd(p);
+        choose("ComboBox1", "PO2");
+        choose("ComboBox2", "PU革");
+        choose("ComboBox9", "60\"");
+        const QStringList widths = listOf(combo("ComboBox9"));
+        p->pickRow(0);
+        QCOMPARE(panel().text("ComboBox1"), QStringLiteral("PO1"));
+        QCOMPARE(panel().text("ComboBox3"), QStringLiteral("黑色"));
+        QCOMPARE(panel().text("ComboBox9"), QStringLiteral("60\""));
+        QCOMPARE(listOf(combo("ComboBox9")), widths);
+        QCOMPARE(listOf(combo("ComboBox4")), QStringList{"0.8mm"});
+    }
+
     void families_data()
     {
         QTest::addColumn<Family>("family");
