@@ -172,12 +172,12 @@ RequisitionApprovalWindow::RequisitionApprovalWindow(db::Connection &connection,
             page(i)->button(page(i)->declaration().commands.add)->setEnabled(true);
     });
     combo(QStringLiteral("ComboBox11"))->setCurrentIndex(-1);
-    whenUserChanges(QStringLiteral("ComboBox5"), &RequisitionApprovalWindow::ComboBox5Change);
-    whenUserChanges(QStringLiteral("ComboBox11"), &RequisitionApprovalWindow::ComboBox11Change);
-    whenUserChanges(QStringLiteral("ComboBox1"), &RequisitionApprovalWindow::ComboBox1Change);
-    whenUserChanges(QStringLiteral("ComboBox4"), &RequisitionApprovalWindow::ComboBox4Change);
-    whenUserChanges(QStringLiteral("ComboBox3"), &RequisitionApprovalWindow::ComboBox3Change);
-    whenUserChanges(QStringLiteral("ComboBox7"), &RequisitionApprovalWindow::ComboBox7Change);
+    whenUserChanges(QStringLiteral("ComboBox5"), &RequisitionApprovalWindow::fillProcessingOrders);
+    whenUserChanges(QStringLiteral("ComboBox11"), &RequisitionApprovalWindow::fillItemsOfClass);
+    whenUserChanges(QStringLiteral("ComboBox1"), &RequisitionApprovalWindow::fillWidths);
+    whenUserChanges(QStringLiteral("ComboBox4"), &RequisitionApprovalWindow::fillSpecifications);
+    whenUserChanges(QStringLiteral("ComboBox3"), &RequisitionApprovalWindow::fillColours);
+    whenUserChanges(QStringLiteral("ComboBox7"), &RequisitionApprovalWindow::reportStockOfChosenItem);
 }
 
 RequisitionApprovalWindow::~RequisitionApprovalWindow() = default;
@@ -224,26 +224,26 @@ const stock::FamilyTables *RequisitionApprovalWindow::chosenFamily() const
     return nullptr;
 }
 
-void RequisitionApprovalWindow::ComboBox5Change()
+void RequisitionApprovalWindow::fillProcessingOrders()
 {
     replaceList(QStringLiteral("ComboBox10"), m_lists->processingOrders(entryPanel()->text(QStringLiteral("ComboBox5"))),
                 true);
 }
 
-void RequisitionApprovalWindow::ComboBox11Change()
+void RequisitionApprovalWindow::fillItemsOfClass()
 {
     if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox1"), m_lists->items(*family), false);
 }
 
-void RequisitionApprovalWindow::ComboBox1Change()
+void RequisitionApprovalWindow::fillWidths()
 {
     if (const stock::FamilyTables *family = chosenFamily())
         replaceList(QStringLiteral("ComboBox4"), m_lists->widths(*family, entryPanel()->text(QStringLiteral("ComboBox1"))),
                     false);
 }
 
-void RequisitionApprovalWindow::ComboBox4Change()
+void RequisitionApprovalWindow::fillSpecifications()
 {
     const reference::EntryPanel *e = entryPanel();
     if (const stock::FamilyTables *family = chosenFamily())
@@ -252,7 +252,7 @@ void RequisitionApprovalWindow::ComboBox4Change()
                     false);
 }
 
-void RequisitionApprovalWindow::ComboBox3Change()
+void RequisitionApprovalWindow::fillColours()
 {
     const reference::EntryPanel *e = entryPanel();
     if (const stock::FamilyTables *family = chosenFamily())
@@ -262,7 +262,7 @@ void RequisitionApprovalWindow::ComboBox3Change()
                     false);
 }
 
-void RequisitionApprovalWindow::ComboBox7Change()
+void RequisitionApprovalWindow::reportStockOfChosenItem()
 {
     const stock::FamilyTables *family = chosenFamily();
     if (!family)

@@ -32,12 +32,12 @@ private:
     void whenUserChanges(const QString &control, void (RequisitionApprovalWindow::*step)());
     const stock::FamilyTables *chosenFamily() const;
     void replaceList(const QString &control, const QStringList &texts, bool showFirst);
-    void ComboBox5Change();
-    void ComboBox11Change();
-    void ComboBox1Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
-    void ComboBox7Change();
+    void fillProcessingOrders();
+    void fillItemsOfClass();
+    void fillWidths();
+    void fillSpecifications();
+    void fillColours();
+    void reportStockOfChosenItem();
 
     std::unique_ptr<RequisitionLists> m_lists;
 };

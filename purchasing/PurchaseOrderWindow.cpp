@@ -87,15 +87,15 @@ PurchaseOrderWindow::PurchaseOrderWindow(db::Connection &connection, QWidget *pa
 {
     QAbstractButton *add = button(declaration().commands.add);
     add->disconnect(this);
-    connect(add, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { SpeedButton4Click(); }); });
-    entryPanel()->setChainEnd([this] { reference::runCommand([this] { SpeedButton4Click(); }); });
+    connect(add, &QAbstractButton::clicked, this, [this] { reference::runCommand([this] { addOrderLine(); }); });
+    entryPanel()->setChainEnd([this] { reference::runCommand([this] { addOrderLine(); }); });
     entryPanel()->setEnterHandler(QStringLiteral("Edit4"), [this] { return computeTotal(); });
-    addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { SpeedButton3Click(); });
+    addButton(Area::Search, QStringLiteral("SpeedButton3"), QStringLiteral("打印"), [this] { printOrder(); });
     // Fourteen grid columns: room for most of them and a screenful of lines.
     resize(size().expandedTo(QSize(980, 640)));
 }
 
-void PurchaseOrderWindow::SpeedButton4Click()
+void PurchaseOrderWindow::addOrderLine()
 {
     if (entryPanel()->text(QStringLiteral("Edit7")).trimmed().isEmpty()) {
         DialogService::message(QStringLiteral("订购单号不能为空"));
@@ -115,7 +115,7 @@ bool PurchaseOrderWindow::computeTotal()
     return true;
 }
 
-void PurchaseOrderWindow::SpeedButton3Click()
+void PurchaseOrderWindow::printOrder()
 {
     // The number is taken once the typed grid row is stored: a refused row takes none.
     showPrintout([this] { return new PurchaseOrderPrintout(table(), PurchaseOrderNumbers(connection()).take(), this); });

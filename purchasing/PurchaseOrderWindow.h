@@ -14,9 +14,9 @@ public:
     explicit PurchaseOrderWindow(db::Connection &connection, QWidget *parent = nullptr);
 
     // 确定: an order line needs its order number.
-    void SpeedButton4Click();
+    void addOrderLine();
     // 打印: takes the next document number and previews the lines shown.
-    void SpeedButton3Click();
+    void printOrder();
     // Enter in 单价: the line total; false keeps the focus in 单价.
     bool computeTotal();
 };

@@ -203,11 +203,11 @@ QComboBox *MaterialInspectionWindow::combo(const QString &name) const
 void MaterialInspectionWindow::wireLookups()
 {
     const QVector<QPair<QString, void (MaterialInspectionWindow::*)()>> steps{
-        {QStringLiteral("ComboBox1"), &MaterialInspectionWindow::ComboBox1Change},
-        {QStringLiteral("ComboBox2"), &MaterialInspectionWindow::ComboBox2Change},
-        {QStringLiteral("ComboBox9"), &MaterialInspectionWindow::ComboBox9Change},
-        {QStringLiteral("ComboBox4"), &MaterialInspectionWindow::ComboBox4Change},
-        {QStringLiteral("ComboBox3"), &MaterialInspectionWindow::ComboBox3Change},
+        {QStringLiteral("ComboBox1"), &MaterialInspectionWindow::takeOrder},
+        {QStringLiteral("ComboBox2"), &MaterialInspectionWindow::fillWidths},
+        {QStringLiteral("ComboBox9"), &MaterialInspectionWindow::fillSpecifications},
+        {QStringLiteral("ComboBox4"), &MaterialInspectionWindow::fillColours},
+        {QStringLiteral("ComboBox3"), &MaterialInspectionWindow::takeUnit},
     };
     for (const auto &[name, step] : steps)
         connect(combo(name), &QComboBox::currentTextChanged, this,
@@ -230,19 +230,19 @@ void MaterialInspectionWindow::refill(const QString &name, const QStringList &te
     }
 }
 
-void MaterialInspectionWindow::ComboBox1Change()
+void MaterialInspectionWindow::takeOrder()
 {
     const QString order = combo(QStringLiteral("ComboBox1"))->currentText();
     entryPanel()->setText(QStringLiteral("Edit18"), m_lookups.supplierOf(order));
     refill(QStringLiteral("ComboBox2"), reference::sortedForList(m_lookups.itemsOf(order)));
 }
 
-void MaterialInspectionWindow::ComboBox2Change()
+void MaterialInspectionWindow::fillWidths()
 {
     refill(QStringLiteral("ComboBox9"), m_lookups.widthsOf(entryPanel()->text(QStringLiteral("ComboBox2"))));
 }
 
-void MaterialInspectionWindow::ComboBox9Change()
+void MaterialInspectionWindow::fillSpecifications()
 {
     const reference::EntryPanel &p = *entryPanel();
     refill(QStringLiteral("ComboBox4"),
@@ -250,7 +250,7 @@ void MaterialInspectionWindow::ComboBox9Change()
                                                                p.text(QStringLiteral("ComboBox9")))));
 }
 
-void MaterialInspectionWindow::ComboBox4Change()
+void MaterialInspectionWindow::fillColours()
 {
     const reference::EntryPanel &p = *entryPanel();
     refill(QStringLiteral("ComboBox3"),
@@ -259,7 +259,7 @@ void MaterialInspectionWindow::ComboBox4Change()
                                                         p.text(QStringLiteral("ComboBox4")))));
 }
 
-void MaterialInspectionWindow::ComboBox3Change()
+void MaterialInspectionWindow::takeUnit()
 {
     const reference::EntryPanel &p = *entryPanel();
     entryPanel()->setText(QStringLiteral("ComboBox10"),

@@ -33,11 +33,13 @@ private:
     void wireLookups();
     QComboBox *combo(const QString &name) const;
     void refill(const QString &name, const QStringList &texts);
-    void ComboBox1Change();
-    void ComboBox2Change();
-    void ComboBox9Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
+    // The chosen order fills its supplier and items; each later choice fills
+    // the next list, and the chosen colour the unit.
+    void takeOrder();
+    void fillWidths();
+    void fillSpecifications();
+    void fillColours();
+    void takeUnit();
 
     OrderLineLookups m_lookups;
 };
