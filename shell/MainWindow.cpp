@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "reference/FormName.h"
+#include "reference/Letterhead.h"
 #include "db/TextForms.h"
 #include "reference/CommandGuard.h"
 #include "shell/DesktopCalculator.h"
@@ -299,7 +300,7 @@ void MainWindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setStyleSheet(QStringLiteral("QStatusBar { background: silver; }"));
     const QStringList texts = {QString(), QStringLiteral("今天是：") + db::shortDate(QDate::currentDate()),
-                               QStringLiteral("临江盈丰达贴合鞋材有限公司")};
+                               reference::FirmTitle};
     const int widths[] = {250, 250, 200};
     for (int i = 0; i < texts.size(); ++i) {
         auto *panel = new QLabel(texts[i]);
