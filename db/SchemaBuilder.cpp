@@ -83,4 +83,11 @@ QStringList SchemaBuilder::createMissing()
     return missing;
 }
 
+QStringList SchemaBuilder::createIfNew()
+{
+    if (missingTables().size() != Schema::tables().size())
+        return {};
+    return createMissing();
+}
+
 } // namespace db

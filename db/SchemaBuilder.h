@@ -18,6 +18,10 @@ public:
     // Creates the tables that do not exist yet, in one transaction, and
     // returns their names; an existing table is left exactly as it is.
     QStringList createMissing();
+    // The rule on every start: a database that holds none of the tables (a
+    // new one) gets the whole schema; one that holds only some of them is
+    // left as it is. Returns the tables it created.
+    QStringList createIfNew();
 
     static QStringList statements(Engine engine, const Table &table);
 

@@ -1,6 +1,7 @@
 #include "purchasing/PurchaseOrderPrintout.h"
 
 #include "reference/FormName.h"
+#include "reference/Letterhead.h"
 #include "reference/DataSetSource.h"
 #include "report/RuledTable.h"
 
@@ -12,7 +13,7 @@ using report::Align;
 using report::Band;
 using report::Element;
 
-constexpr qreal PrintableWidth = 190;
+constexpr qreal PrintableWidth = reference::LetterWidth;
 
 report::RuledTable orderTable()
 {
@@ -40,13 +41,12 @@ Band columnHeader(const report::RuledTable &table)
 Band pageHeader(const QString &number)
 {
     const qreal right = 130;
-    return Band{44,
+    reference::Letterhead head{QStringLiteral("订  购  单")};
+    head.titleSize = 18;
+    head.firmSize = 15;
+    head.firmBold = true;
+    return reference::letterheadBand(head, 44,
                 {
-                    Element::label({0, 0, PrintableWidth, 8}, QStringLiteral("临江盈丰达贴合鞋材有限公司"))
-                        .sized(15)
-                        .bold()
-                        .aligned(Align::Center),
-                    Element::label({0, 9, PrintableWidth, 10}, QStringLiteral("订  购  单")).sized(18).bold().aligned(Align::Center),
                     Element::label({right, 19, 60, 6}, QStringLiteral("NO.") + number).sized(12).bold(),
                     Element::label({right, 25, 60, 4}, QStringLiteral("办事处：临江市工业园区盈丰路 8 号")).sized(9),
                     Element::label({right, 29, 60, 4}, QStringLiteral("盈丰达大厦三楼")).sized(9),
@@ -56,7 +56,7 @@ Band pageHeader(const QString &number)
                     Element::field({10, 37, 60, 6}, QStringLiteral("f_name")).aligned(Align::Center),
                     Element::horizontalRule(10, 43, 60),
                     Element::label({72, 37, 40, 6}, QStringLiteral("公司订货如下")),
-                }};
+                });
 }
 
 Band summary()

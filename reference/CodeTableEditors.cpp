@@ -52,12 +52,14 @@ ModuleDeclaration codeTable(const QString &form, const QString &caption, const Q
 ModuleDeclaration departments()
 {
     ModuleDeclaration d = codeTable(DepartmentEditorForm, QStringLiteral("部门基本资料维护"), QStringLiteral("section"),
-                                    {{"部门编号：", "Edit1", "section_id", 10}, {"部门名称：", "Edit2", "section_name", 15},
+                                    {{"部门编号：", "Edit1", "section_id", 10},
+                                     {"部门名称：", "Edit2", "section_name", 15},
                                      {"备注：", "memo1", "section_memo", 15}});
     d.sizing = WindowSizing::Fixed;
     // The highlight covers the four command buttons only; the grid does not reset it.
-    d.hoverButtons = {d.commands.add, d.commands.modify, d.commands.remove, d.commands.exit};
-    d.hoverResetAreas = {Area::Entry, Area::Commands, Area::Search};
+    const CommandNames &b = d.commands;
+    d.hoverButtons = {b.add, b.modify, b.remove, b.exit};
+    d.hoverResetAreas.removeOne(Area::Grid);
     return d;
 }
 

@@ -92,8 +92,8 @@ LoginWindow::LoginWindow(db::Connection &connection, QWidget *mainWindow)
 
     Edit1->installEventFilter(this);
     m_confirmEdit->installEventFilter(this);
-    connect(BitBtn1, &QPushButton::clicked, this, &LoginWindow::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &LoginWindow::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &LoginWindow::signIn);
+    connect(BitBtn2, &QPushButton::clicked, this, &LoginWindow::exitProgram);
 }
 
 void LoginWindow::showEvent(QShowEvent *event)
@@ -101,7 +101,7 @@ void LoginWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    FormShow();
+    fillAccounts();
 }
 
 void LoginWindow::closeEvent(QCloseEvent *event)
@@ -127,7 +127,7 @@ bool LoginWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void LoginWindow::FormShow()
+void LoginWindow::fillAccounts()
 {
     try {
         const QStringList accounts = OperatorAccounts(m_connection).accounts();
@@ -149,7 +149,7 @@ void LoginWindow::showFirstAccountFields(bool firstStart)
     BitBtn1->setText(firstStart ? QStringLiteral("建立并登录") : QStringLiteral("登录"));
 }
 
-void LoginWindow::BitBtn1Click()
+void LoginWindow::signIn()
 {
     reference::runCommand([this] {
         if (m_firstStart)
@@ -191,7 +191,7 @@ void LoginWindow::accept()
     Q_EMIT signedIn();
 }
 
-void LoginWindow::BitBtn2Click()
+void LoginWindow::exitProgram()
 {
     Q_EMIT exitRequested();
 }

@@ -32,9 +32,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormShow();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void fillAccounts();
+    void signIn();
+    void exitProgram();
     void checkPassword();
     void createFirstAccount();
     void showFirstAccountFields(bool firstStart);

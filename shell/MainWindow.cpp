@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "reference/FormName.h"
+#include "reference/Letterhead.h"
 #include "db/TextForms.h"
 #include "reference/CommandGuard.h"
 #include "shell/DesktopCalculator.h"
@@ -29,7 +30,7 @@ namespace {
 
 // One item of the menu bar, in menu order. The path runs from the menu bar
 // down; an item whose last caption is "-" is a separator. The item name
-// ("N72") names the item's handler, N72Click.
+// ("N72") is its action's objectName.
 struct MenuItem {
     QStringList path;
     const char *item = "";
@@ -217,8 +218,9 @@ void MainWindow::buildMenu()
             action->setShortcutContext(Qt::ApplicationShortcut);
         }
         const QString window = QString::fromLatin1(entry.window);
+        action->setData(window);
         if (window.isEmpty())
-            connect(action, &QAction::triggered, this, &MainWindow::N71Click);
+            connect(action, &QAction::triggered, this, &MainWindow::exitProgram);
         else
             connect(action, &QAction::triggered, this, [this, window] { openModule(window); });
         m_commands.insert(action->objectName(), action);
@@ -246,11 +248,13 @@ void MainWindow::buildToolBar()
         // of the status bar with a temporary message.
         action->setToolTip(QString::fromUtf8(item.hint));
         if (name == QLatin1String("ToolButton3"))
-            connect(action, &QAction::triggered, this, &MainWindow::ToolButton3Click);
+            connect(action, &QAction::triggered, this, &MainWindow::startCalculator);
         else if (name == QLatin1String("ToolButton5"))
-            connect(action, &QAction::triggered, this, &MainWindow::ToolButton5Click);
-        else
+            connect(action, &QAction::triggered, this, &MainWindow::askAndExit);
+        else {
+            action->setData(m_commands.value(name)->data());
             connect(action, &QAction::triggered, m_commands.value(name), &QAction::trigger);
+        }
         ToolBar1->addAction(action);
         QWidget *button = ToolBar1->widgetForAction(action);
         button->setObjectName(name.startsWith(QLatin1String("ToolButton")) ? name
@@ -286,7 +290,7 @@ void MainWindow::buildTitleStrip()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::moveTitleStrip);
     Timer1->start();
 }
 
@@ -296,7 +300,7 @@ void MainWindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setStyleSheet(QStringLiteral("QStatusBar { background: silver; }"));
     const QStringList texts = {QString(), QStringLiteral("今天是：") + db::shortDate(QDate::currentDate()),
-                               QStringLiteral("临江盈丰达贴合鞋材有限公司")};
+                               reference::FirmTitle};
     const int widths[] = {250, 250, 200};
     for (int i = 0; i < texts.size(); ++i) {
         auto *panel = new QLabel(texts[i]);
@@ -306,7 +310,7 @@ void MainWindow::buildStatusBar()
     }
 }
 
-void MainWindow::Timer1Timer()
+void MainWindow::moveTitleStrip()
 {
     if (m_stripPosition < StripWidth) {
         ++m_stripPosition;
@@ -369,18 +373,18 @@ void MainWindow::fillWindowList()
     }
 }
 
-void MainWindow::ToolButton3Click()
+void MainWindow::startCalculator()
 {
     DesktopCalculator::start();
 }
 
-void MainWindow::ToolButton5Click()
+void MainWindow::askAndExit()
 {
     if (reference::DialogService::informationQuestion(QStringLiteral("确定退出系统吗？")))
         Q_EMIT exitRequested();
 }
 
-void MainWindow::N71Click()
+void MainWindow::exitProgram()
 {
     Q_EMIT exitRequested();
 }

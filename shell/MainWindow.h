@@ -32,7 +32,8 @@ public:
 
     db::Connection &connection() { return *ADOConnection1; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    // The menu item or toolbar command by its handler's item name ("N72").
+    // The menu item or toolbar command by its item name ("N72"). The data
+    // of a command that opens a module window is that window's form name.
     QAction *command(const QString &item) const;
     // Opens a new window of the module class as a child window; nullptr when
     // that window does not exist in this build.
@@ -41,7 +42,7 @@ public:
     QWidget *latestWindow(const QString &windowClass) const;
     QLabel *titleLabel() const { return Label1; }
     // One tick of the title strip: the label moves one pixel to the right.
-    void Timer1Timer();
+    void moveTitleStrip();
 
 Q_SIGNALS:
     // An exit command: the program ends.
@@ -53,9 +54,9 @@ private:
     void buildTitleStrip();
     void buildStatusBar();
     void fillWindowList();
-    void ToolButton3Click();
-    void ToolButton5Click();
-    void N71Click();
+    void startCalculator();
+    void askAndExit();
+    void exitProgram();
 
     std::unique_ptr<db::Connection> ADOConnection1;
     QMdiArea *m_mdiArea;

@@ -39,15 +39,6 @@ int initDatabase(const db::DatabaseUrl &url)
     return 0;
 }
 
-// A new database (the embedded default on its first start) gets the whole
-// schema; one that holds some of the tables is left as it is.
-void prepareSchema(db::Connection &connection)
-{
-    db::SchemaBuilder schema(connection);
-    if (schema.missingTables().size() == db::Schema::tables().size())
-        schema.createMissing();
-}
-
 int runProgram(int argc, char **argv, const shell::StartupOptions &options)
 {
     QApplication app(argc, argv);
@@ -56,7 +47,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
     std::unique_ptr<shell::MainWindow> mainForm;
     try {
         mainForm = std::make_unique<shell::MainWindow>(options.database);
-        prepareSchema(mainForm->connection());
+        db::SchemaBuilder(mainForm->connection()).createIfNew();
     } catch (const AppError &e) {
         QMessageBox::critical(nullptr, reference::ProgramTitle, e.message());
         return 1;

@@ -1,6 +1,7 @@
 #include "stock/ColourFabricAcceptanceSlip.h"
 
 #include "reference/FormName.h"
+#include "reference/Letterhead.h"
 #include "reference/DataSetSource.h"
 #include "report/RuledTable.h"
 
@@ -12,7 +13,7 @@ using report::Align;
 using report::Band;
 using report::Element;
 
-constexpr qreal PrintableWidth = 190;
+constexpr qreal PrintableWidth = reference::LetterWidth;
 
 report::RuledTable slipTable()
 {
@@ -32,21 +33,14 @@ report::RuledTable slipTable()
 
 Band pageHeader()
 {
-    return Band{30,
+    return reference::letterheadBand({QStringLiteral("材 料 验 收 单")}, 30,
                 {
-                    Element::label({0, 0, PrintableWidth, 8}, QStringLiteral("临江盈丰达贴合鞋材有限公司"))
-                        .sized(14)
-                        .aligned(Align::Center),
-                    Element::label({0, 9, PrintableWidth, 10}, QStringLiteral("材 料 验 收 单"))
-                        .sized(16)
-                        .bold()
-                        .aligned(Align::Center),
                     Element::label({0, 22, 12, 6}, QStringLiteral("厂商")),
                     Element::field({12, 22, 70, 6}, QStringLiteral("f_name")).aligned(Align::Center),
                     Element::horizontalRule(12, 28, 70),
                     Element::label({130, 22, 14, 6}, QStringLiteral("日期：")),
                     Element::printDate({144, 22, 46, 6}),
-                }};
+                });
 }
 
 Band pageFooter()
@@ -73,7 +67,7 @@ report::ReportDefinition ColourFabricAcceptanceSlip::definition()
     report::ReportDefinition d;
     d.name = QStringLiteral("材料验收单");
     d.paper = {210, 150};
-    d.margins = {9.92, 9.9, 9.92, 9.9};
+    d.margins = reference::LetterMargins;
     d.pageHeader = pageHeader();
     d.columnHeader = table.columnHeader(11);
     d.detail = table.detail(7);

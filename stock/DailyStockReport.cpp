@@ -1,6 +1,7 @@
 #include "stock/DailyStockReport.h"
 
 #include "reference/FormName.h"
+#include "reference/Letterhead.h"
 #include "report/RuledTable.h"
 
 namespace stock {
@@ -11,7 +12,7 @@ using report::Align;
 using report::Band;
 using report::Element;
 
-constexpr qreal PrintableWidth = 190;
+constexpr qreal PrintableWidth = reference::LetterWidth;
 
 report::RuledTable reportTable()
 {
@@ -38,20 +39,15 @@ Band detail(const report::RuledTable &table)
 
 Band pageHeader()
 {
-    return Band{26,
+    reference::Letterhead head{QStringLiteral("仓库日报表")};
+    head.titleHeight = 9;
+    return reference::letterheadBand(head, 26,
                 {
-                    Element::label({0, 0, PrintableWidth, 8}, QStringLiteral("临江盈丰达贴合鞋材有限公司"))
-                        .sized(14)
-                        .aligned(Align::Center),
-                    Element::label({0, 9, PrintableWidth, 9}, QStringLiteral("仓库日报表"))
-                        .sized(16)
-                        .bold()
-                        .aligned(Align::Center),
                     Element::label({0, 19, 14, 6}, QStringLiteral("日期：")),
                     Element::printDate({14, 19, 40, 6}),
                     Element::label({150, 19, 14, 6}, QStringLiteral("页码：")),
                     Element::pageNumber({164, 19, 26, 6}),
-                }};
+                });
 }
 
 Band pageFooter()
@@ -77,7 +73,7 @@ report::ReportDefinition DailyStockReport::definition()
     const report::RuledTable table = reportTable();
     report::ReportDefinition d;
     d.name = QStringLiteral("仓库日报表");
-    d.margins = {9.92, 9.9, 9.92, 9.9};
+    d.margins = reference::LetterMargins;
     d.pageHeader = pageHeader();
     d.columnHeader = table.columnHeader(8);
     d.detail = detail(table);

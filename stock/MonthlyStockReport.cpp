@@ -1,5 +1,6 @@
 #include "stock/MonthlyStockReport.h"
 
+#include "reference/Letterhead.h"
 #include "report/RuledTable.h"
 
 namespace stock {
@@ -28,15 +29,16 @@ report::RuledTable reportTable()
 
 Band pageHeader(qreal width)
 {
-    return Band{26,
+    reference::Letterhead head{QStringLiteral("仓库月报表")};
+    head.titleHeight = 8;
+    head.width = width;
+    return reference::letterheadBand(head, 26,
                 {
-                    Element::label({0, 0, width, 8}, QStringLiteral("临江盈丰达贴合鞋材有限公司")).sized(14).aligned(Align::Center),
-                    Element::label({0, 9, width, 8}, QStringLiteral("仓库月报表")).sized(16).bold().aligned(Align::Center),
                     Element::label({0, 19, 14, 6}, QStringLiteral("日期：")),
                     Element::printDate({14, 19, 40, 6}),
                     Element::label({width - 34, 19, 14, 6}, QStringLiteral("页码：")),
                     Element::pageNumber({width - 20, 19, 20, 6}),
-                }};
+                });
 }
 
 Band pageFooter(qreal width)
@@ -57,7 +59,7 @@ report::ReportDefinition MonthlyStockReport::definition()
     report::ReportDefinition definition;
     definition.name = QStringLiteral("仓库月报表");
     definition.paper = report::Paper::a4Portrait();
-    definition.margins = {9.92, 9.9, 9.92, 9.9};
+    definition.margins = reference::LetterMargins;
     definition.baseFont = {QStringLiteral("宋体"), 9};
     definition.pageHeader = pageHeader(table.width());
     definition.columnHeader = table.columnHeader(7);

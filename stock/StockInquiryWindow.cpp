@@ -163,8 +163,8 @@ QWidget *StockInquiryWindow::buildConditions()
     row->addWidget(new QLabel(QStringLiteral("规        格：")));
     row->addWidget(m_specification, 1);
     // Typing a name or picking one from the list, the one that stands in the field too.
-    connect(m_name, &QComboBox::currentTextChanged, this, [this] { runCommand([this] { ComboBox2Change(); }); });
-    connect(m_name, &QComboBox::activated, this, [this] { runCommand([this] { ComboBox2Change(); }); });
+    connect(m_name, &QComboBox::currentTextChanged, this, [this] { runCommand([this] { fillSpecifications(); }); });
+    connect(m_name, &QComboBox::activated, this, [this] { runCommand([this] { fillSpecifications(); }); });
     m_hover->addResetArea(group);
     return group;
 }
@@ -241,7 +241,7 @@ void StockInquiryWindow::chooseFamily(Family family)
     fill(m_name, m_inquiry.itemNames(family));
 }
 
-void StockInquiryWindow::ComboBox2Change()
+void StockInquiryWindow::fillSpecifications()
 {
     fill(m_specification, m_inquiry.specifications(m_family, m_name->currentText()));
 }

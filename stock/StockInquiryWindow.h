@@ -36,7 +36,7 @@ public:
 
     // The commands, each run under the general error handler.
     void chooseFamily(Family family);
-    void ComboBox2Change();
+    void fillSpecifications();
     void search();
     void refresh();
     void modifyRow();

@@ -43,6 +43,37 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from section")).toInt(), 1);
     }
 
+    // On start only a database without any of the tables gets the schema; a
+    // database that holds some of them keeps exactly the tables it has.
+    void startCreatesTheSchemaOnlyOnANewDatabase_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<bool>("created");
+        QStringList all;
+        for (const Table &t : Schema::tables())
+            all << t.name;
+        QTest::newRow("every table there") << QStringList() << false;
+        QTest::newRow("two tables missing") << QStringList{"section", "color"} << false;
+        QTest::newRow("all but one missing") << all.mid(1) << false;
+        QTest::newRow("new database") << all << true;
+    }
+
+    void startCreatesTheSchemaOnlyOnANewDatabase()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, created);
+        for (const QString &table : dropped)
+            m_db.connection().run(QStringLiteral("drop table %1").arg(SqlDialect::quoted(table)));
+        SchemaBuilder schema(m_db.connection());
+        const QStringList made = schema.createIfNew();
+        QStringList stillMissing = schema.missingTables();
+        schema.createMissing();
+        QCOMPARE(made, created ? dropped : QStringList());
+        stillMissing.sort();
+        dropped.sort();
+        QCOMPARE(stillMissing, created ? QStringList() : dropped);
+    }
+
     void countersStartAtOneAndStayOutOfTheAccounts()
     {
         QCOMPARE(m_db.scalar(QStringLiteral("select linid from inc where id='1'")).toString(), QStringLiteral("1"));
