@@ -108,6 +108,9 @@ private:
     void deleteGridRow();
     void showTable(int currentRow);
     QString keyText() const;
+    db::LoadedRow loadedRow(int row) const;
+    void keepStored(int row);
+    void showStoredNow(const db::LoadedRow &loaded, int row);
 
     db::Connection &m_connection;
     ModuleDeclaration m_declaration;
@@ -127,6 +130,9 @@ private:
     QTableView *m_grid;
     HoverHighlight *m_hover;
     GridRowPosting *m_rowPosting = nullptr;
+    // The row as the window read it when the user picked it: what Modify and
+    // Delete check the stored row against.
+    db::LoadedRow m_picked;
     bool m_prepared = false;
     bool m_ownsEntry = true;
 };
