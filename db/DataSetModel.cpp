@@ -59,7 +59,7 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
 QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_columns.value(section).title;
+        return m_dataSet.table().columns.value(tableColumn(section)).caption();
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -7,11 +7,10 @@
 
 namespace db {
 
-// One column of a grid over a table: which column it shows, under which
-// title, and how many characters wide.
+// One column of a grid over a table: which column it shows and how many
+// characters wide. Its title is the column's caption in the schema.
 struct GridColumn {
     QString column;
-    QString title;
     int width = 10;
 };
 

@@ -15,9 +15,9 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("color_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("color_id"), QStringLiteral("颜色代号"), 5},
-        {QStringLiteral("color_name"), QStringLiteral("颜色名称"), 15},
-        {QStringLiteral("color_memo"), QStringLiteral("备注"), 50},
+        {QStringLiteral("color_id"), 5},
+        {QStringLiteral("color_name"), 15},
+        {QStringLiteral("color_memo"), 50},
     };
     d.search = {
         {QStringLiteral("颜色代号"), QStringLiteral("color_id")},

@@ -16,10 +16,10 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("exchange_memo"), FieldKind::Memo, false},
     };
     d.grid = {
-        {QStringLiteral("exchange_id"), QStringLiteral("汇率代号"), 5},
-        {QStringLiteral("piece"), QStringLiteral("币别"), 10},
-        {QStringLiteral("exchange"), QStringLiteral("汇率"), 10},
-        {QStringLiteral("exchange_memo"), QStringLiteral("备注"), 15},
+        {QStringLiteral("exchange_id"), 5},
+        {QStringLiteral("piece"), 10},
+        {QStringLiteral("exchange"), 10},
+        {QStringLiteral("exchange_memo"), 15},
     };
     d.search = {
         {QStringLiteral("汇率代号"), QStringLiteral("exchange_id")},

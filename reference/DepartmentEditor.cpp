@@ -15,9 +15,9 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("memo1"), QStringLiteral("section_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("section_id"), QStringLiteral("部门编号"), 10},
-        {QStringLiteral("section_name"), QStringLiteral("部门名称"), 15},
-        {QStringLiteral("section_memo"), QStringLiteral("备注"), 15},
+        {QStringLiteral("section_id"), 10},
+        {QStringLiteral("section_name"), 15},
+        {QStringLiteral("section_memo"), 15},
     };
     d.search = {
         {QStringLiteral("部门编号"), QStringLiteral("section_id")},

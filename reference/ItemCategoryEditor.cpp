@@ -18,12 +18,12 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("ptype_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("ptype_id"), QStringLiteral("物品代号"), 10},
-        {QStringLiteral("ptype_name"), QStringLiteral("物品名称"), 15},
-        {QStringLiteral("ptype_count"), QStringLiteral("统计方式"), 15},
-        {QStringLiteral("ptype_module"), QStringLiteral("计量单位"), 10},
-        {QStringLiteral("ptype_parent"), QStringLiteral("总分类"), 15},
-        {QStringLiteral("ptype_memo"), QStringLiteral("备注"), 100},
+        {QStringLiteral("ptype_id"), 10},
+        {QStringLiteral("ptype_name"), 15},
+        {QStringLiteral("ptype_count"), 15},
+        {QStringLiteral("ptype_module"), 10},
+        {QStringLiteral("ptype_parent"), 15},
+        {QStringLiteral("ptype_memo"), 100},
     };
     d.search = {
         {QStringLiteral("物品代号"), QStringLiteral("ptype_id")},

@@ -16,10 +16,10 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("payway_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("payway_id"), QStringLiteral("编号"), 5},
-        {QStringLiteral("payway_name"), QStringLiteral("付款方式"), 15},
-        {QStringLiteral("payway_date"), QStringLiteral("付款日期"), 12},
-        {QStringLiteral("payway_memo"), QStringLiteral("备注"), 50},
+        {QStringLiteral("payway_id"), 5},
+        {QStringLiteral("payway_name"), 15},
+        {QStringLiteral("payway_date"), 12},
+        {QStringLiteral("payway_memo"), 50},
     };
     d.search = {
         {QStringLiteral("编号"), QStringLiteral("payway_id")},

@@ -15,9 +15,9 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("standard_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("standard_id"), QStringLiteral("规格代号"), 5},
-        {QStringLiteral("standard"), QStringLiteral("规格名称"), 15},
-        {QStringLiteral("standard_memo"), QStringLiteral("备注"), 50},
+        {QStringLiteral("standard_id"), 5},
+        {QStringLiteral("standard"), 15},
+        {QStringLiteral("standard_memo"), 50},
     };
     d.search = {
         {QStringLiteral("规格代号"), QStringLiteral("standard_id")},

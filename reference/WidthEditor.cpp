@@ -15,9 +15,9 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("width_memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("width_id"), QStringLiteral("幅宽代号"), 5},
-        {QStringLiteral("width_standard"), QStringLiteral("名称"), 15},
-        {QStringLiteral("width_memo"), QStringLiteral("备注"), 50},
+        {QStringLiteral("width_id"), 5},
+        {QStringLiteral("width_standard"), 15},
+        {QStringLiteral("width_memo"), 50},
     };
     d.search = {
         {QStringLiteral("幅宽代号"), QStringLiteral("width_id")},

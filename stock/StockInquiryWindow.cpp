@@ -36,10 +36,10 @@ constexpr int PriceColumn = 6;
 const QVector<db::GridColumn> &gridColumns()
 {
     static const QVector<db::GridColumn> columns{
-        {QStringLiteral("pname"), QStringLiteral("品名"), 16},  {QStringLiteral("color"), QStringLiteral("颜色"), 10},
-        {QStringLiteral("scale"), QStringLiteral("规格"), 14},  {QStringLiteral("b1"), QStringLiteral("幅宽"), 8},
-        {QStringLiteral("number"), QStringLiteral("库存数量"), 10}, {QStringLiteral("b2"), QStringLiteral("单位"), 6},
-        {QStringLiteral("price"), QStringLiteral("单价"), 10},  {QStringLiteral("money"), QStringLiteral("金额"), 12},
+        {QStringLiteral("pname"), 16},  {QStringLiteral("color"), 10},
+        {QStringLiteral("scale"), 14},  {QStringLiteral("b1"), 8},
+        {QStringLiteral("number"), 10}, {QStringLiteral("b2"), 6},
+        {QStringLiteral("price"), 10},  {QStringLiteral("money"), 12},
     };
     return columns;
 }

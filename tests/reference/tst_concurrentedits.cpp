@@ -239,7 +239,7 @@ private Q_SLOTS:
         d.table = table;
         for (const db::Column &c : db::Schema::table(table).columns) {
             d.fields.append({c.caption(), QStringLiteral("Edit%1").arg(d.fields.size() + 1), c.name});
-            d.grid.append({c.name, c.caption(), 10});
+            d.grid.append({c.name, 10});
         }
         ModuleWindow window(m_db.connection(), d);
         window.show();
