@@ -35,6 +35,11 @@ int DataSetModel::tableColumn(int gridColumn) const
     return m_tableColumns.value(gridColumn, -1);
 }
 
+int DataSetModel::sectionOf(const QString &column) const
+{
+    return m_tableColumns.indexOf(m_dataSet.table().columnIndex(column));
+}
+
 QVector<QVariant> DataSetModel::rowValues(int row) const
 {
     if (row == m_pendingRow)

@@ -34,6 +34,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
+    // The grid column that shows the table column, -1 when none does.
+    int sectionOf(const QString &column) const;
     // The row's values in table order, with what was typed into it.
     QVector<QVariant> rowValues(int row) const;
     // The data set was reopened or written: show it as it is now.

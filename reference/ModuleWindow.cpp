@@ -540,7 +540,7 @@ void ModuleWindow::chooseSearchColumn(int index)
 void ModuleWindow::pickRow(int row)
 {
     m_picked = row < m_table.rowCount() ? m_table.loaded(row) : db::LoadedRow{};
-    m_entry->pick(m_model->rowValues(row));
+    m_entry->pick(*m_model, row);
     rowPicked(row);
 }
 

@@ -163,7 +163,8 @@ private Q_SLOTS:
         QCOMPARE(storedDepartment(), (QStringList{"01", "裁断部", "新备注"}));
     }
 
-    // What the window typed into its own grid is no other workstation's change.
+    // What the window typed into its own grid is no other workstation's change;
+    // the picked row's fields follow the grid's row.
     void aTypedCellOfThePickedRowDoesNotRefuseItsModify()
     {
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
@@ -174,9 +175,10 @@ private Q_SLOTS:
         QAbstractItemModel *grid = window.grid()->model();
         QVERIFY(grid->setData(grid->index(0, 2), QStringLiteral("表格备注"), Qt::EditRole));
         window.entryPanel()->setText(QStringLiteral("Edit2"), QStringLiteral("裁断部"));
+        QCOMPARE(window.entryPanel()->text(QStringLiteral("memo1")), QStringLiteral("表格备注"));
         modify(window);
         QCOMPARE(m_dialogs.last(), Modified);
-        QCOMPARE(storedDepartment(), (QStringList{"01", "裁断部", "旧备注"}));
+        QCOMPARE(storedDepartment(), (QStringList{"01", "裁断部", "表格备注"}));
     }
 
     void aChangeOfAChangedOrDeletedRowIsRefused_data()
