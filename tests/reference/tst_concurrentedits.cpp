@@ -49,19 +49,8 @@ private Q_SLOTS:
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
         reference::DepartmentEditor first(m_db.connection());
         reference::DepartmentEditor second(*m_other);
-        for (ModuleWindow *w : {static_cast<ModuleWindow *>(&first), static_cast<ModuleWindow *>(&second)}) {
-            w->show();
-            w->setCurrentRow(0);
-            w->pickRow(0);
-        }
-
-        first.entryPanel()->setText(QStringLiteral("memo1"), QStringLiteral("新备注"));
-        modify(first);
-        QCOMPARE(m_dialogs.last(), Modified);
-
-        second.entryPanel()->setText(QStringLiteral("Edit2"), QStringLiteral("裁断部"));
-        modify(second);
-        QCOMPARE(m_dialogs.last(), ChangedElsewhere);
+        saveOneAfterTheOther(first, {QStringLiteral("memo1"), QStringLiteral("新备注")}, second,
+                             {QStringLiteral("Edit2"), QStringLiteral("裁断部")});
         QCOMPARE(storedDepartment(), (QStringList{"01", "生产部", "新备注"}));
         QCOMPARE(second.entryPanel()->text(QStringLiteral("Edit2")), QStringLiteral("生产部"));
         QCOMPARE(second.entryPanel()->text(QStringLiteral("memo1")), QStringLiteral("新备注"));
@@ -101,19 +90,8 @@ private Q_SLOTS:
         m_dialogs.answer({true});
         click(&first, QStringLiteral("SpeedButton4"));
         QCOMPARE(m_dialogs.last(), QStringLiteral("添加资料成功!"));
-        for (sales::CustomerOrderWindow *w : {&first, &second}) {
-            w->refresh();
-            w->setCurrentRow(0);
-            w->pickRow(0);
-        }
-
-        first.entryPanel()->setText(QStringLiteral("Edit2"), QStringLiteral("1300.25"));
-        modify(first);
-        QCOMPARE(m_dialogs.last(), Modified);
-
-        second.entryPanel()->setText(QStringLiteral("Edit7"), QStringLiteral("加急"));
-        modify(second);
-        QCOMPARE(m_dialogs.last(), ChangedElsewhere);
+        saveOneAfterTheOther(first, {QStringLiteral("Edit2"), QStringLiteral("1300.25")}, second,
+                             {QStringLiteral("Edit7"), QStringLiteral("加急")});
         QCOMPARE(m_db.scalar(QStringLiteral("select i_count from indent")).toDouble(), 1300.25);
         QCOMPARE(m_db.scalar(QStringLiteral("select memo from indent")).toString(), QStringLiteral("样品"));
         QCOMPARE(second.entryPanel()->text(QStringLiteral("Edit2")), QStringLiteral("1300.25"));
@@ -255,6 +233,25 @@ private Q_SLOTS:
     }
 
 private:
+    // Both windows pick the first row; each then types one field and saves,
+    // the first successfully, the second refused.
+    void saveOneAfterTheOther(ModuleWindow &first, const QPair<QString, QString> &firstTyped, ModuleWindow &second,
+                              const QPair<QString, QString> &secondTyped)
+    {
+        for (ModuleWindow *w : {&first, &second}) {
+            w->show();
+            w->refresh();
+            w->setCurrentRow(0);
+            w->pickRow(0);
+        }
+        first.entryPanel()->setText(firstTyped.first, firstTyped.second);
+        modify(first);
+        QCOMPARE(m_dialogs.last(), Modified);
+        second.entryPanel()->setText(secondTyped.first, secondTyped.second);
+        modify(second);
+        QCOMPARE(m_dialogs.last(), ChangedElsewhere);
+    }
+
     void modify(ModuleWindow &window)
     {
         m_dialogs.answer({true});
