@@ -35,6 +35,11 @@ int DataSetModel::tableColumn(int gridColumn) const
     return m_tableColumns.value(gridColumn, -1);
 }
 
+int DataSetModel::sectionOf(const QString &column) const
+{
+    return m_tableColumns.indexOf(m_dataSet.table().columnIndex(column));
+}
+
 QVector<QVariant> DataSetModel::rowValues(int row) const
 {
     if (row == m_pendingRow)
@@ -59,7 +64,7 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
 QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_columns.value(section).title;
+        return m_dataSet.table().columns.value(tableColumn(section)).caption();
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -78,9 +83,28 @@ bool DataSetModel::setData(const QModelIndex &index, const QVariant &value, int 
         m_pendingValues = rowValues(index.row());
         m_pendingRow = index.row();
     }
-    m_pendingValues[tableColumn(index.column())] = value;
+    const int column = tableColumn(index.column());
+    m_pendingValues[column] = value;
+    if (!m_typedColumns.contains(column))
+        m_typedColumns << column;
     Q_EMIT dataChanged(index, index);
     return true;
+}
+
+QVector<ColumnWrite> DataSetModel::typedWrites() const
+{
+    QVector<ColumnWrite> writes;
+    for (int column : m_typedColumns)
+        writes.append({m_dataSet.table().columns[column].name, m_pendingValues[column]});
+    return writes;
+}
+
+void DataSetModel::clearPending()
+{
+    m_pendingRow = -1;
+    m_newRow = false;
+    m_pendingValues.clear();
+    m_typedColumns.clear();
 }
 
 int DataSetModel::post()
@@ -93,21 +117,29 @@ int DataSetModel::post()
         return -1;
     }
     const int row = isNewRow(m_pendingRow) ? m_dataSet.append(m_pendingValues)
-                                           : m_dataSet.update(m_pendingRow, m_pendingValues);
-    m_pendingRow = -1;
-    m_newRow = false;
-    m_pendingValues.clear();
+                                           : m_dataSet.write(m_pendingRow, typedWrites());
+    clearPending();
     reload();
+    Q_EMIT rowStored(row);
     return row;
+}
+
+int DataSetModel::postWith(int row, const QVector<ColumnWrite> &writes)
+{
+    const bool typed = m_pendingRow == row;
+    const int stored = m_dataSet.write(row, typed ? typedWrites() + writes : writes);
+    if (typed)
+        clearPending();
+    reload();
+    Q_EMIT rowStored(stored);
+    return stored;
 }
 
 void DataSetModel::cancel()
 {
     if (m_pendingRow < 0 && !m_newRow)
         return;
-    m_pendingRow = -1;
-    m_newRow = false;
-    m_pendingValues.clear();
+    clearPending();
     reload();
 }
 
@@ -116,10 +148,8 @@ bool DataSetModel::remove(int row)
     if (row < 0 || row >= rowCount() || (m_pendingRow >= 0 && m_pendingRow != row))
         return false;
     if (!isNewRow(row))
-        m_dataSet.remove(row);
-    m_pendingRow = -1;
-    m_newRow = false;
-    m_pendingValues.clear();
+        m_dataSet.remove(m_dataSet.loaded(row));
+    clearPending();
     reload();
     return true;
 }
@@ -134,16 +164,15 @@ int DataSetModel::appendBlankRow()
     endInsertRows();
     m_pendingRow = row;
     m_pendingValues = QVector<QVariant>(m_dataSet.table().columns.size());
+    m_typedColumns.clear();
     return row;
 }
 
 void DataSetModel::reload()
 {
     beginResetModel();
-    if (m_pendingRow >= 0 && !m_dataSet.isOpen()) {
-        m_pendingRow = -1;
-        m_newRow = false;
-    }
+    if (m_pendingRow >= 0 && !m_dataSet.isOpen())
+        clearPending();
     endResetModel();
 }
 

@@ -7,11 +7,10 @@
 
 namespace db {
 
-// One column of a grid over a table: which column it shows, under which
-// title, and how many characters wide.
+// One column of a grid over a table: which column it shows and how many
+// characters wide. Its title is the column's caption in the schema.
 struct GridColumn {
     QString column;
-    QString title;
     int width = 10;
 };
 
@@ -35,6 +34,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
+    // The grid column that shows the table column, -1 when none does.
+    int sectionOf(const QString &column) const;
     // The row's values in table order, with what was typed into it.
     QVector<QVariant> rowValues(int row) const;
     // The data set was reopened or written: show it as it is now.
@@ -43,10 +44,14 @@ public:
     // The row being edited in the grid, -1 when none.
     int pendingRow() const { return m_pendingRow; }
     // Stores the typed values of the pending row (an AppError leaves them
-    // pending) and returns the row's index afterwards. A row added at the end
-    // that nothing was typed into is dropped instead, as in any data grid,
-    // and -1 is returned.
+    // pending) and returns the row's index afterwards. A stored row is written
+    // in the columns typed into only, so that what another workstation stored
+    // in its other columns stays. A row added at the end that nothing was
+    // typed into is dropped instead, as in any data grid, and -1 is returned.
     int post();
+    // Stores a stored row's typed columns together with further writes, in
+    // one statement; returns the row's index afterwards.
+    int postWith(int row, const QVector<ColumnWrite> &writes);
     void cancel();
     // Adds an empty row at the end, pending until posted.
     int appendBlankRow();
@@ -55,7 +60,13 @@ public:
     // another row is pending nothing is deleted and false is returned.
     bool remove(int row);
 
+Q_SIGNALS:
+    // A typed row was stored; row is its index afterwards (-1 when hidden).
+    void rowStored(int row);
+
 private:
+    QVector<ColumnWrite> typedWrites() const;
+    void clearPending();
     int tableColumn(int gridColumn) const;
     bool isNewRow(int row) const { return m_newRow && row == m_dataSet.rowCount(); }
 
@@ -65,6 +76,7 @@ private:
     int m_pendingRow = -1;
     bool m_newRow = false;
     QVector<QVariant> m_pendingValues;
+    QVector<int> m_typedColumns;
 };
 
 } // namespace db

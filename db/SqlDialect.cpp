@@ -47,6 +47,14 @@ QString SqlDialect::columnType(Engine engine, const Column &column)
     return {};
 }
 
+QString SqlDialect::holdsValue(Engine engine, const Column &column)
+{
+    const QString name = quoted(column.sqlName());
+    if (engine == Engine::PostgreSQL)
+        return name + QStringLiteral(" is not distinct from ?");
+    return name + QStringLiteral(" is ?");
+}
+
 QString SqlDialect::rowIdDefinition(Engine engine)
 {
     // SQLite has a rowid of its own; PostgreSQL gets a trailing identity

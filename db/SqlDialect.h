@@ -20,6 +20,10 @@ public:
     // The hidden column that tells identical rows of a keyless table apart.
     static QString rowIdColumn() { return QStringLiteral("rowid"); }
     static QString rowIdDefinition(Engine engine);
+    // The condition that the column holds the bound value, a null equal to a
+    // null, compared as the column compares (fixed-width texts without their
+    // trailing blanks).
+    static QString holdsValue(Engine engine, const Column &column);
 };
 
 } // namespace db

@@ -18,7 +18,24 @@ int countOf(QSqlQuery &query)
     return query.next() ? query.value(0).toInt() : 0;
 }
 
+// A stored value as the condition of a checked change binds it. PostgreSQL
+// hands timestamps over as date-times; they go back in the text form in which
+// the data layer writes every date, read by the server on its own clock.
+QVariant asCompared(const Column &column, const QVariant &stored)
+{
+    if (column.type == ColumnType::DateTime && stored.typeId() == QMetaType::QDateTime)
+        return ColumnValue::dateParameter(stored.toDateTime());
+    return stored;
+}
+
 } // namespace
+
+StaleRowError::StaleRowError(Reason reason)
+    : AppError(reason == Reason::Changed ? QStringLiteral("此记录已被其他工作站修改，请重新选择后再修改")
+                                         : QStringLiteral("此记录已被其他工作站删除")),
+      m_reason(reason)
+{
+}
 
 TableDataSet::TableDataSet(Connection &connection, const QString &table)
     : m_connection(connection), m_table(Schema::table(table))
@@ -118,7 +135,7 @@ const TableDataSet::Block &TableDataSet::block(int number) const
         QVector<QVariant> values;
         values.reserve(m_table.columns.size());
         for (int c = 0; c < m_table.columns.size(); ++c)
-            values << ColumnValue::fromStored(m_table.columns[c], query.value(c + 1));
+            values << query.value(c + 1);
         fetched.rows << values;
     }
     while (m_recentBlocks.size() > BlocksKept)
@@ -128,12 +145,32 @@ const TableDataSet::Block &TableDataSet::block(int number) const
 
 QVector<QVariant> TableDataSet::row(int index) const
 {
+    return values(loaded(index));
+}
+
+LoadedRow TableDataSet::loaded(int index) const
+{
     requireRow(index);
     const Block &b = block(index / BlockSize);
     const int offset = index % BlockSize;
     if (offset >= b.rows.size())
         throw AppError(QStringLiteral("表 %1 的行已被其他工作站改变，请刷新").arg(m_table.name));
-    return b.rows[offset];
+    return {b.ids[offset], b.rows[offset]};
+}
+
+QVector<QVariant> TableDataSet::values(const LoadedRow &row) const
+{
+    QVector<QVariant> result;
+    result.reserve(row.stored.size());
+    for (int c = 0; c < row.stored.size(); ++c)
+        result << ColumnValue::fromStored(m_table.columns[c], row.stored[c]);
+    return result;
+}
+
+int TableDataSet::indexOf(const LoadedRow &row) const
+{
+    requireOpen();
+    return indexOf(row.id);
 }
 
 QVariant TableDataSet::value(int index, int column) const
@@ -144,16 +181,6 @@ QVariant TableDataSet::value(int index, int column) const
 QVariant TableDataSet::value(int index, const QString &column) const
 {
     return value(index, m_table.columnIndex(column));
-}
-
-qint64 TableDataSet::rowId(int index) const
-{
-    requireRow(index);
-    const Block &b = block(index / BlockSize);
-    const int offset = index % BlockSize;
-    if (offset >= b.ids.size())
-        throw AppError(QStringLiteral("表 %1 的行已被其他工作站改变，请刷新").arg(m_table.name));
-    return b.ids[offset];
 }
 
 QVector<QVariant> TableDataSet::storedValues(const QVector<QVariant> &values) const
@@ -212,31 +239,74 @@ int TableDataSet::append(const QVector<QVariant> &values)
     return indexOf(id);
 }
 
-int TableDataSet::update(int index, const QVector<QVariant> &values)
+QString TableDataSet::unchangedSql(const LoadedRow &row, QVariantList &params) const
 {
-    const qint64 id = rowId(index);
+    QStringList conditions{SqlDialect::rowIdColumn() + QStringLiteral(" = ?")};
+    params << row.id;
+    for (int c = 0; c < m_table.columns.size(); ++c) {
+        conditions << SqlDialect::holdsValue(m_connection.engine(), m_table.columns[c]);
+        params << asCompared(m_table.columns[c], row.stored.value(c));
+    }
+    return conditions.join(QStringLiteral(" and "));
+}
+
+void TableDataSet::refuseStale(const LoadedRow &row) const
+{
+    QSqlQuery exists = m_connection.run(QStringLiteral("select count(*) from %1 where %2 = ?")
+                                            .arg(SqlDialect::quoted(m_table.name), SqlDialect::rowIdColumn()),
+                                        {row.id});
+    throw StaleRowError(countOf(exists) == 0 ? StaleRowError::Reason::Deleted : StaleRowError::Reason::Changed);
+}
+
+int TableDataSet::update(const LoadedRow &row, const QVector<QVariant> &values)
+{
+    requireOpen();
     const QVector<QVariant> stored = storedValues(values);
     QStringList assignments;
     for (int c = 0; c < stored.size(); ++c)
         assignments << SqlDialect::quoted(m_table.columns[c].sqlName()) + QStringLiteral(" = ?");
     QVariantList params(stored.begin(), stored.end());
+    const QString unchanged = unchangedSql(row, params);
+    QSqlQuery query = m_connection.run(QStringLiteral("update %1 set %2 where %3")
+                                           .arg(SqlDialect::quoted(m_table.name),
+                                                assignments.join(QStringLiteral(", ")), unchanged),
+                                       params);
+    if (query.numRowsAffected() == 0)
+        refuseStale(row);
+    reload();
+    return indexOf(row.id);
+}
+
+int TableDataSet::write(int index, const QVector<ColumnWrite> &writes)
+{
+    const qint64 id = loaded(index).id;
+    QStringList assignments;
+    QVariantList params;
+    for (const ColumnWrite &w : writes) {
+        const Column &column = m_table.column(w.column);
+        assignments << SqlDialect::quoted(column.sqlName()) + QStringLiteral(" = ") + w.expression;
+        params << ColumnValue::toStored(column, w.value);
+    }
     params << id;
     QSqlQuery query = m_connection.run(QStringLiteral("update %1 set %2 where %3 = ?")
                                            .arg(SqlDialect::quoted(m_table.name),
                                                 assignments.join(QStringLiteral(", ")), SqlDialect::rowIdColumn()),
                                        params);
     if (query.numRowsAffected() == 0)
-        throw AppError(QStringLiteral("这一行已被其他工作站删除，请刷新"));
+        throw StaleRowError(StaleRowError::Reason::Deleted);
     reload();
     return indexOf(id);
 }
 
-void TableDataSet::remove(int index)
+void TableDataSet::remove(const LoadedRow &row)
 {
-    const qint64 id = rowId(index);
-    m_connection.run(QStringLiteral("delete from %1 where %2 = ?")
-                         .arg(SqlDialect::quoted(m_table.name), SqlDialect::rowIdColumn()),
-                     {id});
+    requireOpen();
+    QVariantList params;
+    const QString unchanged = unchangedSql(row, params);
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("delete from %1 where %2").arg(SqlDialect::quoted(m_table.name), unchanged), params);
+    if (query.numRowsAffected() == 0)
+        refuseStale(row);
     reload();
 }
 

@@ -68,7 +68,7 @@ reference::ModuleDeclaration pageDeclaration(const TabDeclaration &tab)
     d.windowClass = RequisitionApprovalWindow::FormName;
     d.table = tab.family.issues;
     for (const db::Column &c : db::Schema::table(tab.family.issues).columns)
-        d.grid.append({c.name, c.label, c.name == QLatin1String("id") ? 10 : 12});
+        d.grid.append({c.name, c.name == QLatin1String("id") ? 10 : 12});
     d.commands.add = tab.buttons[0];
     d.commands.modify = tab.buttons[1];
     d.commands.remove = tab.buttons[2];

@@ -48,13 +48,13 @@ reference::ModuleDeclaration windowDeclaration()
         {QStringLiteral("备        注："), QStringLiteral("Edit2"), QStringLiteral("memo")},
     };
     d.grid = {
-        {QStringLiteral("f_name"), QStringLiteral("厂商名称"), 8},  {QStringLiteral("id"), QStringLiteral("订购单号"), 10},
-        {QStringLiteral("manager"), QStringLiteral("采购主管"), 8}, {QStringLiteral("d_date"), QStringLiteral("订货日期"), 10},
-        {QStringLiteral("p_date"), QStringLiteral("预交日期"), 10}, {QStringLiteral("pname"), QStringLiteral("品名"), 15},
-        {QStringLiteral("piece"), QStringLiteral("幅宽"), 6},       {QStringLiteral("standard"), QStringLiteral("规格"), 15},
-        {QStringLiteral("color"), QStringLiteral("色别"), 10},      {QStringLiteral("p_module"), QStringLiteral("单位 "), 6},
-        {QStringLiteral("mount"), QStringLiteral("数量"), 8},       {QStringLiteral("price"), QStringLiteral("单价"), 8},
-        {QStringLiteral("mountprice"), QStringLiteral("总价"), 8},  {QStringLiteral("memo"), QStringLiteral("备注"), 15},
+        {QStringLiteral("f_name"), 8},  {QStringLiteral("id"), 10},
+        {QStringLiteral("manager"), 8}, {QStringLiteral("d_date"), 10},
+        {QStringLiteral("p_date"), 10}, {QStringLiteral("pname"), 15},
+        {QStringLiteral("piece"), 6},       {QStringLiteral("standard"), 15},
+        {QStringLiteral("color"), 10},      {QStringLiteral("p_module"), 6},
+        {QStringLiteral("mount"), 8},       {QStringLiteral("price"), 8},
+        {QStringLiteral("mountprice"), 8},  {QStringLiteral("memo"), 15},
     };
     d.searchChooser = QStringLiteral("ComboBox8");
     d.searchValues = QStringLiteral("ComboBox6");

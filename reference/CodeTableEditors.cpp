@@ -22,7 +22,7 @@ QString titleOf(const QString &label)
 }
 
 // What every code table shares: the entry fields in table order, the key
-// first and the remark memo last; the grid titled by the labels; the search
+// first and the remark memo last; the grid under the schema's captions; the search
 // by the key and by the name; messages that name the key; the highlight over
 // all six buttons, reset over every panel and the grid.
 ModuleDeclaration codeTable(const QString &form, const QString &caption, const QString &table,
@@ -37,10 +37,10 @@ ModuleDeclaration codeTable(const QString &form, const QString &caption, const Q
         const QString label = QString::fromUtf8(c.label);
         const QString column = QString::fromLatin1(c.column);
         d.fields.append({label, QString::fromLatin1(c.control), column, isRemark ? FieldKind::Memo : FieldKind::Line});
-        d.grid.append({column, titleOf(label), c.width});
+        d.grid.append({column, c.width});
     }
-    d.search = {{d.grid[0].title, d.grid[0].column}, {d.grid[1].title, d.grid[1].column}};
-    const QString key = d.grid[0].title;
+    const QString key = titleOf(d.fields[0].label);
+    d.search = {{key, d.fields[0].column}, {titleOf(d.fields[1].label), d.fields[1].column}};
     d.messages.emptyKey = key + QStringLiteral("不能为空!");
     d.messages.refused = key + QStringLiteral("重复");
     const CommandNames &b = d.commands;

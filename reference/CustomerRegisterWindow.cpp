@@ -25,16 +25,16 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备           注："), QStringLiteral("Memo1"), QStringLiteral("memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("id"), QStringLiteral("客户编号"), 10},
-        {QStringLiteral("name"), QStringLiteral("客户名称"), 15},
-        {QStringLiteral("firstname"), QStringLiteral("客户全称"), 15},
-        {QStringLiteral("address"), QStringLiteral("地址"), 20},
-        {QStringLiteral("people"), QStringLiteral("联系人"), 10},
-        {QStringLiteral("tel"), QStringLiteral("电话"), 15},
-        {QStringLiteral("fax"), QStringLiteral("传真"), 15},
-        {QStringLiteral("email"), QStringLiteral("E- mail"), 15},
-        {QStringLiteral("manager"), QStringLiteral("会计"), 15},
-        {QStringLiteral("memo"), QStringLiteral("备注"), 50},
+        {QStringLiteral("id"), 10},
+        {QStringLiteral("name"), 15},
+        {QStringLiteral("firstname"), 15},
+        {QStringLiteral("address"), 20},
+        {QStringLiteral("people"), 10},
+        {QStringLiteral("tel"), 15},
+        {QStringLiteral("fax"), 15},
+        {QStringLiteral("email"), 15},
+        {QStringLiteral("manager"), 15},
+        {QStringLiteral("memo"), 50},
     };
     d.search = {
         {QStringLiteral("客户编号"), QStringLiteral("id")},

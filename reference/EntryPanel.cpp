@@ -1,11 +1,13 @@
 #include "reference/EntryPanel.h"
 
+#include "db/DataSetModel.h"
 #include "db/DistinctValues.h"
 #include "db/TextForms.h"
 
 #include <QCollator>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDataWidgetMapper>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyledItemDelegate>
 
 namespace reference {
 
@@ -28,6 +31,21 @@ bool isEnter(QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Puts a column's text into its field as the field takes text: a date picker
+// keeps its date when the text is none, a date kept as text moves its calendar.
+class FieldDelegate : public QStyledItemDelegate {
+public:
+    FieldDelegate(EntryPanel *panel) : QStyledItemDelegate(panel), m_panel(panel) {}
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        m_panel->setText(editor->objectName(), index.data(Qt::EditRole).toString());
+    }
+
+private:
+    EntryPanel *m_panel;
+};
+
 } // namespace
 
 QStringList sortedForList(QStringList texts)
@@ -40,8 +58,10 @@ QStringList sortedForList(QStringList texts)
 }
 
 EntryPanel::EntryPanel(const QVector<EntryField> &fields, const db::Table &table, QWidget *parent)
-    : QFrame(parent), m_fields(fields), m_table(table)
+    : QFrame(parent), m_fields(fields), m_table(table), m_mapper(new QDataWidgetMapper(this))
 {
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    m_mapper->setItemDelegate(new FieldDelegate(this));
     setObjectName(QStringLiteral("Panel1"));
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QGridLayout(this);
@@ -196,12 +216,21 @@ QVector<QVariant> EntryPanel::valuesInto(QVector<QVariant> row) const
     return row;
 }
 
-void EntryPanel::pick(const QVector<QVariant> &row)
+void EntryPanel::pick(db::DataSetModel &model, int row)
 {
+    if (m_mapper->model() != &model)
+        mapTo(model);
+    m_mapper->setCurrentIndex(row);
+}
+
+void EntryPanel::mapTo(db::DataSetModel &model)
+{
+    m_mapper->clearMapping();
+    m_mapper->setModel(&model);
     for (const EntryField &f : m_fields) {
-        const int column = m_table.columnIndex(f.column);
-        if (f.rowPick == RowPick::Copies && column >= 0)
-            setText(f.control, db::displayText(row.value(column)));
+        const int section = model.sectionOf(f.column);
+        if (f.rowPick == RowPick::Copies && section >= 0)
+            m_mapper->addMapping(m_widgets.value(f.control), section);
     }
 }
 

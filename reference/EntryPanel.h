@@ -7,16 +7,21 @@
 #include <QVector>
 #include <functional>
 
+class QDataWidgetMapper;
 class QDateEdit;
 class QLineEdit;
 
-namespace db { class Connection; }
+namespace db {
+class Connection;
+class DataSetModel;
+}
 
 namespace reference {
 
 // The labelled entry fields of a module window, built from their declaration.
-// It copies a row into its fields (the row pick), gives their values for a row
-// to store, and walks the Enter chain.
+// Its fields are mapped to the columns of a grid's model, so that the row pick
+// is the mapping moving to that row; it gives the fields' values for a row to
+// store, and walks the Enter chain.
 class EntryPanel : public QFrame {
     Q_OBJECT
 public:
@@ -30,8 +35,10 @@ public:
 
     // Fills the bound columns of the row with the fields' values.
     QVector<QVariant> valuesInto(QVector<QVariant> row) const;
-    // The row pick: copies the row's columns into their fields.
-    void pick(const QVector<QVariant> &row);
+    // The row pick: the fields show the model's row, each field that the row
+    // pick fills taking its column. A panel shared by several grids follows
+    // the model of the grid last picked from.
+    void pick(db::DataSetModel &model, int row);
     // Refills the lists of the choice fields from their columns.
     void fillLists(db::Connection &connection);
 
@@ -53,10 +60,12 @@ private:
     QLineEdit *newDateText(const EntryField &field);
     static QDateEdit *newDatePicker();
     void moveOn(int fieldIndex);
+    void mapTo(db::DataSetModel &model);
 
     QVector<EntryField> m_fields;
     const db::Table &m_table;
     QHash<QString, QWidget *> m_widgets;
+    QDataWidgetMapper *m_mapper;
     QHash<QString, QDateEdit *> m_calendars;   // by the date text field they fill
     QHash<QObject *, int> m_chainIndex;
     std::function<void()> m_chainEnd;

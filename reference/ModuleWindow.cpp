@@ -241,6 +241,7 @@ void ModuleWindow::buildGrid()
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableView::clicked, this,
             [this](const QModelIndex &index) { runCommand([this, index] { pickRow(index.row()); }); });
+    connect(m_model, &db::DataSetModel::rowStored, this, [this](int row) { keepStored(row); });
     m_rowPosting = new GridRowPosting(m_grid);
 }
 
@@ -413,13 +414,51 @@ void ModuleWindow::rowAdded(int)
     m_entry->field(m_declaration.fields.first().control)->setFocus();
 }
 
+// The picked row is checked against what the window read when it was picked;
+// another current row against what the grid shows of it.
+db::LoadedRow ModuleWindow::loadedRow(int row) const
+{
+    const db::LoadedRow shown = m_table.loaded(row);
+    return shown.id == m_picked.id ? m_picked : shown;
+}
+
+// What this window itself stored in the picked row is no change of another
+// workstation's.
+void ModuleWindow::keepStored(int row)
+{
+    if (row >= 0 && m_picked.isValid() && m_table.loaded(row).id == m_picked.id)
+        m_picked = m_table.loaded(row);
+}
+
+// After a refused change: the grid as the table now holds it, and the row, if
+// it is still there, picked again into the fields, so that the change can be
+// made anew on the current values.
+void ModuleWindow::showStoredNow(const db::LoadedRow &loaded, int row)
+{
+    m_picked = {};
+    m_table.reopen();
+    const int now = m_table.indexOf(loaded);
+    showTable(now >= 0 ? now : qMin(row, m_table.rowCount() - 1));
+    if (now >= 0)
+        pickRow(now);
+}
+
 void ModuleWindow::modifyRow()
 {
     postGridEdit();
     if (!DialogService::question(m_declaration.messages.modifyQuestion))
         return;
     const int row = currentRow();
-    const int moved = m_table.update(row, enteredRow(m_table.row(row)));
+    const db::LoadedRow loaded = loadedRow(row);
+    int moved = -1;
+    try {
+        moved = m_table.update(loaded, enteredRow(m_table.values(loaded)));
+    } catch (const db::StaleRowError &stale) {
+        DialogService::message(stale.message());
+        showStoredNow(loaded, row);
+        return;
+    }
+    m_picked = moved >= 0 ? m_table.loaded(moved) : db::LoadedRow{};
     showTable(moved);
     DialogService::message(m_declaration.messages.modified);
 }
@@ -437,7 +476,15 @@ void ModuleWindow::deleteRow()
         return;
     }
     const int row = currentRow();
-    m_table.remove(row);
+    const db::LoadedRow loaded = loadedRow(row);
+    try {
+        m_table.remove(loaded);
+    } catch (const db::StaleRowError &stale) {
+        DialogService::message(stale.message());
+        showStoredNow(loaded, row);
+        return;
+    }
+    m_picked = {};
     showTable(qMin(row, m_table.rowCount() - 1));
     DialogService::message(m.deleted);
 }
@@ -502,7 +549,8 @@ void ModuleWindow::fillValueList(const SearchChoice &choice)
 
 void ModuleWindow::pickRow(int row)
 {
-    m_entry->pick(m_model->rowValues(row));
+    m_picked = row < m_table.rowCount() ? m_table.loaded(row) : db::LoadedRow{};
+    m_entry->pick(*m_model, row);
     rowPicked(row);
 }
 

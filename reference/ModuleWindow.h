@@ -115,6 +115,9 @@ private:
     void showTable(int currentRow);
     void fillValueList(const SearchChoice &choice);
     QString keyText() const;
+    db::LoadedRow loadedRow(int row) const;
+    void keepStored(int row);
+    void showStoredNow(const db::LoadedRow &loaded, int row);
 
     db::Connection &m_connection;
     ModuleDeclaration m_declaration;
@@ -135,6 +138,9 @@ private:
     HoverHighlight *m_hover;
     QWidget *m_closedByExit;
     GridRowPosting *m_rowPosting = nullptr;
+    // The row as the window read it when the user picked it: what Modify and
+    // Delete check the stored row against.
+    db::LoadedRow m_picked;
     bool m_prepared = false;
     bool m_ownsEntry = true;
 };

@@ -25,15 +25,15 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备注："), QStringLiteral("Memo1"), QStringLiteral("memo"), FieldKind::Memo},
     };
     d.grid = {
-        {QStringLiteral("id"), QStringLiteral("厂商编号"), 10},
-        {QStringLiteral("name"), QStringLiteral("厂商名称"), 15},
-        {QStringLiteral("firstname"), QStringLiteral("厂商全称"), 20},
-        {QStringLiteral("address"), QStringLiteral("地址"), 20},
-        {QStringLiteral("people"), QStringLiteral("联系人"), 12},
-        {QStringLiteral("tel"), QStringLiteral("电话"), 15},
-        {QStringLiteral("fax"), QStringLiteral("传真"), 15},
-        {QStringLiteral("email"), QStringLiteral("E－Mail"), 15},
-        {QStringLiteral("memo"), QStringLiteral("备注"), 20},
+        {QStringLiteral("id"), 10},
+        {QStringLiteral("name"), 15},
+        {QStringLiteral("firstname"), 20},
+        {QStringLiteral("address"), 20},
+        {QStringLiteral("people"), 12},
+        {QStringLiteral("tel"), 15},
+        {QStringLiteral("fax"), 15},
+        {QStringLiteral("email"), 15},
+        {QStringLiteral("memo"), 20},
     };
     d.searchChooser = QStringLiteral("ComboBox8");
     d.search = {

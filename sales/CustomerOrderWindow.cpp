@@ -42,18 +42,18 @@ ModuleDeclaration windowDeclaration()
         {QStringLiteral("备　　注："), QStringLiteral("Edit7"), QStringLiteral("memo")},
     };
     d.grid = {
-        {QStringLiteral("c_id"), QStringLiteral("客户名称"), 10},
-        {QStringLiteral("num"), QStringLiteral("订单号码"), 10},
-        {QStringLiteral("pname"), QStringLiteral("规格及名称"), 30},
-        {QStringLiteral("p_module"), QStringLiteral("单位"), 8},
-        {QStringLiteral("standard"), QStringLiteral("规格"), 15},
-        {QStringLiteral("i_count"), QStringLiteral("订单量"), 8},
-        {QStringLiteral("piece"), QStringLiteral("币别"), 8},
-        {QStringLiteral("exchange"), QStringLiteral("汇率"), 8},
-        {QStringLiteral("i_date"), QStringLiteral("订单日期"), 10},
-        {QStringLiteral("pdate"), QStringLiteral("预交日期"), 10},
-        {QStringLiteral("memo"), QStringLiteral("备注"), 20},
-        {QStringLiteral("c_order"), QStringLiteral("代料名称"), 50},
+        {QStringLiteral("c_id"), 10},
+        {QStringLiteral("num"), 10},
+        {QStringLiteral("pname"), 30},
+        {QStringLiteral("p_module"), 8},
+        {QStringLiteral("standard"), 15},
+        {QStringLiteral("i_count"), 8},
+        {QStringLiteral("piece"), 8},
+        {QStringLiteral("exchange"), 8},
+        {QStringLiteral("i_date"), 10},
+        {QStringLiteral("pdate"), 10},
+        {QStringLiteral("memo"), 20},
+        {QStringLiteral("c_order"), 50},
     };
     d.commands.add = QStringLiteral("SpeedButton4");
     d.commands.modify = QStringLiteral("SpeedButton5");

@@ -78,19 +78,19 @@ reference::ModuleDeclaration pageDeclaration(Family family)
     d.table = tablesOf(family).inspection;
     d.fields = receiptFields();
     d.grid = {
-        {QStringLiteral("memo"), QStringLiteral("订购单号"), 10},
-        {QStringLiteral("f_name"), QStringLiteral("厂商名称"), 12},
-        {QStringLiteral("pname"), QStringLiteral("品名"), 14},
-        {QStringLiteral("color"), QStringLiteral("颜色"), 8},
-        {QStringLiteral("scale"), QStringLiteral("规格"), 10},
-        {QStringLiteral("jianshu"), QStringLiteral("材料件数"), 8},
-        {QStringLiteral("yanshu"), QStringLiteral("验收数量"), 8},
-        {QStringLiteral("chouscale"), QStringLiteral("抽验比例"), 8},
-        {QStringLiteral("chouresult"), QStringLiteral("抽验结果"), 10},
-        {QStringLiteral("date"), QStringLiteral("送货日期"), 10},
-        {QStringLiteral("b1"), QStringLiteral("幅宽"), 6},
-        {QStringLiteral("b2"), QStringLiteral("单位"), 5},
-        {QStringLiteral("dingnumber"), QStringLiteral("订购数量"), 8},
+        {QStringLiteral("memo"), 10},
+        {QStringLiteral("f_name"), 12},
+        {QStringLiteral("pname"), 14},
+        {QStringLiteral("color"), 8},
+        {QStringLiteral("scale"), 10},
+        {QStringLiteral("jianshu"), 8},
+        {QStringLiteral("yanshu"), 8},
+        {QStringLiteral("chouscale"), 8},
+        {QStringLiteral("chouresult"), 10},
+        {QStringLiteral("date"), 10},
+        {QStringLiteral("b1"), 6},
+        {QStringLiteral("b2"), 5},
+        {QStringLiteral("dingnumber"), 8},
     };
     d.commands.add = buttonName(b);
     d.commands.modify = buttonName(b + 2);

@@ -1,23 +1,8 @@
 #include "stock/StockInquiry.h"
 
-#include "db/AppError.h"
 #include "db/Query.h"
-#include "db/TextForms.h"
 
 namespace stock {
-
-namespace {
-
-double numberOf(const QString &caption, const QVariant &value)
-{
-    const QString text = db::displayText(value).trimmed();
-    const auto number = db::parseNumber(text);
-    if (!number)
-        throw AppError(QStringLiteral("%1“%2”不是有效的数字").arg(caption, text));
-    return *number;
-}
-
-} // namespace
 
 QStringList StockInquiry::itemNames(Family family) const
 {
@@ -41,9 +26,9 @@ db::RowFilter StockInquiry::filter(const QString &itemName, const QString &speci
     return f;
 }
 
-double StockInquiry::amount(const QVariant &number, const QVariant &price)
+db::ColumnWrite StockInquiry::amountAt(const QVariant &price)
 {
-    return numberOf(QStringLiteral("库存数量"), number) * numberOf(QStringLiteral("单价"), price);
+    return {QStringLiteral("money"), price, QStringLiteral("? * number")};
 }
 
 const QStringList &StockInquiry::dailyReportFields()

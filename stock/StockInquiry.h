@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/RowFilter.h"
+#include "db/TableDataSet.h"
 #include "stock/StockLedger.h"
 
 #include <QList>
@@ -24,8 +25,11 @@ public:
     QStringList specifications(std::optional<Family> family, const QString &itemName) const;
     // An empty field sets no condition; both empty: every row.
     static db::RowFilter filter(const QString &itemName, const QString &specification);
-    // money = number × price, unrounded; raises an AppError when either is not a number.
-    static double amount(const QVariant &number, const QVariant &price);
+    // The amount that goes with a price typed into a stock row: money = price
+    // × the quantity the row holds when it is written, unrounded, computed by
+    // the database, so that an issue stored meanwhile by another workstation
+    // counts and the quantity itself is never written back.
+    static db::ColumnWrite amountAt(const QVariant &price);
     // The fields of the daily stock report's rows, in the order of their values.
     static const QStringList &dailyReportFields();
     // Every stock row of the family, ordered by item name and width.

@@ -34,15 +34,14 @@ using reference::runCommand;
 namespace {
 
 constexpr int PriceColumn = 6;
-constexpr int MoneyColumn = 7;
 
 const QVector<db::GridColumn> &gridColumns()
 {
     static const QVector<db::GridColumn> columns{
-        {QStringLiteral("pname"), QStringLiteral("品名"), 16},  {QStringLiteral("color"), QStringLiteral("颜色"), 10},
-        {QStringLiteral("scale"), QStringLiteral("规格"), 14},  {QStringLiteral("b1"), QStringLiteral("幅宽"), 8},
-        {QStringLiteral("number"), QStringLiteral("库存数量"), 10}, {QStringLiteral("b2"), QStringLiteral("单位"), 6},
-        {QStringLiteral("price"), QStringLiteral("单价"), 10},  {QStringLiteral("money"), QStringLiteral("金额"), 12},
+        {QStringLiteral("pname"), 16},  {QStringLiteral("color"), 10},
+        {QStringLiteral("scale"), 14},  {QStringLiteral("b1"), 8},
+        {QStringLiteral("number"), 10}, {QStringLiteral("b2"), 6},
+        {QStringLiteral("price"), 10},  {QStringLiteral("money"), 12},
     };
     return columns;
 }
@@ -60,6 +59,12 @@ const FamilyTexts &textsOf(Family family)
                                        QStringLiteral("确认打印全部副料库存表中的数据!")};
     return family == Family::ColourFabric ? colour : auxiliary;
 }
+
+// A grid that tells whether a cell editor is open in it.
+class EditingGrid : public QTableView {
+public:
+    bool isEditing() const { return state() == EditingState; }
+};
 
 bool isEnter(QEvent *event)
 {
@@ -97,7 +102,7 @@ StockInquiryWindow::StockInquiryWindow(db::Connection &connection, QWidget *pare
       m_auxiliary(connection, tablesOf(Family::AuxiliaryMaterial).stock),
       m_colourModel(new db::DataSetModel(m_colour, gridColumns(), this)),
       m_auxiliaryModel(new db::DataSetModel(m_auxiliary, gridColumns(), this)),
-      m_grid(new QTableView),
+      m_grid(new EditingGrid),
       m_rowPosting(new reference::GridRowPosting(m_grid)),
       m_hover(new reference::HoverHighlight(this))
 {
@@ -291,7 +296,7 @@ void StockInquiryWindow::deleteRow()
     if (!DialogService::warning(textsOf(*m_family).deleteQuestion))
         return;
     const int row = currentRow();
-    table(*m_family).remove(row);
+    table(*m_family).remove(table(*m_family).loaded(row));
     showTable(qMin(row, table(*m_family).rowCount() - 1));
     DialogService::message(QStringLiteral("成功删除!"));
 }
@@ -313,17 +318,16 @@ void StockInquiryWindow::priceEntered()
     if (!m_family || row < 0)
         return;
     db::DataSetModel *m = model();
-    const QVector<QVariant> values = m->rowValues(row);
-    const db::Table &t = table(*m_family).table();
-    const double money = StockInquiry::amount(values.value(t.columnIndex(QStringLiteral("number"))),
-                                              values.value(t.columnIndex(QStringLiteral("price"))));
-    m->setData(m->index(row, MoneyColumn), money, Qt::EditRole);
-    m_rowPosting->postPending();
+    const QVariant price = m->rowValues(row).value(table(*m_family).table().columnIndex(QStringLiteral("price")));
+    m_rowPosting->setCurrentRow(m->postWith(row, {StockInquiry::amountAt(price)}));
 }
 
 bool StockInquiryWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid && isEnter(event) && m_grid->currentIndex().column() == PriceColumn) {
+    // Enter in an open cell editor reaches the grid too, before the editor has
+    // handed its text over; the editor's closing sets the amount then.
+    if (watched == m_grid && isEnter(event) && !static_cast<EditingGrid *>(m_grid)->isEditing()
+        && m_grid->currentIndex().column() == PriceColumn) {
         runCommand([this] { priceEntered(); });
         return true;
     }

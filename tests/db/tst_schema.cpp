@@ -194,12 +194,12 @@ private Q_SLOTS:
 
         QVector<QVariant> changed = row;
         changed[5] = 70.0;
-        stock.update(1, changed);
+        stock.update(stock.loaded(1), changed);
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from yousekucun where number = 100")).toInt(), 1);
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from yousekucun where number = 70")).toInt(), 1);
 
         stock.append(row);
-        stock.remove(0);
+        stock.remove(stock.loaded(0));
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from yousekucun where number = 100")).toInt(), 1);
         QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from yousekucun")).toInt(), 2);
     }

@@ -34,7 +34,7 @@ private Q_SLOTS:
             sections.append({QString::fromLatin1(key)});
         QCOMPARE(sections.value(0, 0).toString().trimmed(), QStringLiteral("01"));
         QCOMPARE(sections.value(2, 0).toString().trimmed(), QStringLiteral("03"));
-        QCOMPARE(sections.update(0, {QStringLiteral("09")}), 2);
+        QCOMPARE(sections.update(sections.loaded(0), {QStringLiteral("09")}), 2);
     }
 
     void appendAndUpdateReportTheRowsPosition()
@@ -129,7 +129,7 @@ private Q_SLOTS:
         TableDataSet orders(m_db.connection(), QStringLiteral("indent"));
         QVERIFY_THROWS_EXCEPTION(AppError, orders.rowCount());
         QVERIFY_THROWS_EXCEPTION(AppError, orders.append({QStringLiteral("客户")}));
-        QVERIFY_THROWS_EXCEPTION(AppError, orders.remove(0));
+        QVERIFY_THROWS_EXCEPTION(AppError, orders.remove(orders.loaded(0)));
         QVERIFY_THROWS_EXCEPTION(AppError, TableDataSet(m_db.connection(), QStringLiteral("nosuchtable")));
     }
 

@@ -355,6 +355,29 @@ private Q_SLOTS:
         QCOMPARE(textOf(window.get(), e.controls.last()), QStringLiteral("备注02"));
     }
 
+    void theGridIsTitledWithTheColumnTitles_data()
+    {
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("TSectionForm") << "TSectionForm" << QStringList{"部门编号", "部门名称", "备注"};
+        QTest::newRow("TTypeF") << "TTypeF" << QStringList{"物品代号", "物品名称", "统计方式", "计量单位", "总分类", "备注"};
+        QTest::newRow("TColorF") << "TColorF" << QStringList{"颜色代号", "颜色名称", "备注"};
+        QTest::newRow("TWidthF") << "TWidthF" << QStringList{"幅宽代号", "名称", "备注"};
+        QTest::newRow("TStandardF") << "TStandardF" << QStringList{"规格代号", "规格名称", "备注"};
+        QTest::newRow("TExchangeF") << "TExchangeF" << QStringList{"汇率代号", "币别", "汇率", "备注"};
+        QTest::newRow("TPaywayF") << "TPaywayF" << QStringList{"编号", "付款方式", "付款日期", "备注"};
+    }
+    void theGridIsTitledWithTheColumnTitles()
+    {
+        QFETCH(QString, windowClass);
+        QFETCH(QStringList, titles);
+        auto window = open(windowClass);
+        QStringList shown;
+        for (int c = 0; c < window->model().columnCount(); ++c)
+            shown << window->model().headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        QCOMPARE(shown, titles);
+    }
+
     void enterWalksTheChainIntoTheRemarkAndOnToAdd_data() { addEditorRows(); }
     void enterWalksTheChainIntoTheRemarkAndOnToAdd()
     {
@@ -541,7 +564,7 @@ private Q_SLOTS:
         twins.table = QStringLiteral("peijin");
         twins.fields = {{QStringLiteral("品名："), QStringLiteral("Edit1"), QStringLiteral("pname")},
                         {QStringLiteral("规格："), QStringLiteral("Edit2"), QStringLiteral("scale")}};
-        twins.grid = {{QStringLiteral("pname"), QStringLiteral("品名"), 15}, {QStringLiteral("scale"), QStringLiteral("规格"), 15}};
+        twins.grid = {{QStringLiteral("pname"), 15}, {QStringLiteral("scale"), 15}};
         ModuleWindow window(m_db.connection(), twins);
         window.show();
         QAbstractItemModel *model = window.grid()->model();

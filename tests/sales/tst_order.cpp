@@ -149,11 +149,11 @@ private Q_SLOTS:
         m_window->entryPanel()->setText(QStringLiteral("ComboBox7"), QStringLiteral("客供PU"));
         addOrder(QStringLiteral("华丰"), QStringLiteral("A1"), Today);
         m_window->entryPanel()->setText(QStringLiteral("ComboBox7"), QStringLiteral("客供EVA"));
+        m_db.connection().run(QStringLiteral("update indent set standard = 'old'"));
+        m_window->table().reopen();
         m_window->pickRow(0);
         QCOMPARE(m_window->entryPanel()->text(QStringLiteral("ComboBox7")), QStringLiteral("客供EVA"));
         QCOMPARE(m_window->entryPanel()->text(QStringLiteral("Edit4")).trimmed(), QStringLiteral("A1"));
-        m_db.connection().run(QStringLiteral("update indent set standard = 'old'"));
-        m_window->table().reopen();
         m_dialogs.answer({true});
         m_window->findChild<QAbstractButton *>(QStringLiteral("SpeedButton5"))->click();
         QCOMPARE(m_dialogs.last(), QStringLiteral("资料修改成功!"));
