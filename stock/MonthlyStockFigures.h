@@ -37,11 +37,10 @@ public:
     static QVector<MonthlyStockRow> compute(db::Connection &connection, const FamilyTables &family,
                                             const QDate &from, const QDate &to);
 
-    // The printout's rows through the scratch table kucuntemp that every
-    // workstation shares: emptied, filled with the grid's rows (ten texts in
-    // column order, a number column's empty text as no value) and read back
-    // in one transaction that keeps other workstations out of the table, so
-    // that each print holds exactly its own rows.
+    // The printout's rows through the scratch table kucuntemp (see
+    // db::ScratchRows): the grid's rows, ten texts in column order, a number
+    // column's empty text as no value. A cell that is not a number in a
+    // number column stops the print with the scratch table untouched.
     static report::TableSource throughScratchTable(db::Connection &connection, const QVector<QStringList> &rows);
 };
 
