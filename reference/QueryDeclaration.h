@@ -72,29 +72,10 @@ struct Condition {
 
     static Condition choices(const QString &group, const QString &title, const QVector<Option> &options)
     {
-        Condition c;
-        c.kind = Kind::Options;
-        c.control = group;
-        c.label = title;
-        c.options = options;
-        return c;
+        return {Kind::Options, group, title, options};
     }
-    static Condition list(const QString &control, const QString &label)
-    {
-        Condition c;
-        c.kind = Kind::List;
-        c.control = control;
-        c.label = label;
-        return c;
-    }
-    static Condition date(const QString &control, const QString &label)
-    {
-        Condition c;
-        c.kind = Kind::Date;
-        c.control = control;
-        c.label = label;
-        return c;
-    }
+    static Condition list(const QString &control, const QString &label) { return {Kind::List, control, label}; }
+    static Condition date(const QString &control, const QString &label) { return {Kind::Date, control, label}; }
     // 查询 with nothing chosen in this group shows the message and runs nothing.
     Condition required(const QString &message) const
     {

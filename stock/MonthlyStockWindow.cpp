@@ -3,6 +3,7 @@
 #include "db/TextForms.h"
 #include "report/PrintPreview.h"
 #include "report/TableSource.h"
+#include "stock/FamilyChoice.h"
 #include "stock/MonthlyStockFigures.h"
 #include "stock/MonthlyStockReport.h"
 
@@ -14,7 +15,6 @@ using reference::SearchValues;
 
 namespace {
 
-const QString FamilyGroup = QStringLiteral("RadioGroup1");
 const QString From = QStringLiteral("DateTimePicker1");
 const QString To = QStringLiteral("DateTimePicker2");
 
@@ -31,10 +31,9 @@ QVector<db::GridColumn> gridColumns()
 // The figures as the grid shows them; 单价 and 金额 are left to the user.
 QVector<QStringList> figureTexts(db::Connection &connection, const SearchValues &values)
 {
-    const Family family = values.choice(FamilyGroup) == 0 ? Family::ColourFabric : Family::AuxiliaryMaterial;
     QVector<QStringList> texts;
     for (const MonthlyStockRow &row :
-         MonthlyStockFigures::compute(connection, tablesOf(family), values.date(From), values.date(To)))
+         MonthlyStockFigures::compute(connection, tablesOf(*chosenFamily(values)), values.date(From), values.date(To)))
         texts.append({row.pname, row.width, row.scale, row.color, db::plainNumber(row.opening),
                       db::plainNumber(row.received), db::plainNumber(row.issued), db::plainNumber(row.closing)});
     return texts;
@@ -61,10 +60,7 @@ reference::QueryDeclaration monthlyReportWindow()
     d.windowClass = QStringLiteral("TKuCunBanBiaoF");
     d.caption = QStringLiteral("库存月报表");
     d.conditions = {
-        Condition::choices(FamilyGroup, QStringLiteral("原料倉庫月報表表單類別："),
-                           {{QStringLiteral("RadioButton1"), QStringLiteral("有色材料")},
-                            {QStringLiteral("RadioButton2"), QStringLiteral("副料")}})
-            .required(QStringLiteral("请先点选查找类别!")),
+        familyChoice(QStringLiteral("原料倉庫月報表表單類別："), QStringLiteral("请先点选查找类别!")),
         Condition::date(From, QStringLiteral("从：")),
         Condition::date(To, QStringLiteral("到：")),
     };

@@ -4,6 +4,7 @@
 #include "shell/CommandGuard.h"
 #include "shell/DialogService.h"
 #include "stock/DailyStockReport.h"
+#include "stock/FamilyChoice.h"
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>
@@ -22,18 +23,8 @@ namespace {
 constexpr int PriceColumn = 6;
 constexpr int MoneyColumn = 7;
 
-const QString FamilyGroup = QStringLiteral("RadioGroup1");
 const QString NameList = QStringLiteral("ComboBox2");
 const QString SpecificationList = QStringLiteral("ComboBox3");
-
-std::optional<Family> chosenFamily(const SearchValues &values)
-{
-    switch (values.choice(FamilyGroup)) {
-    case 0: return Family::ColourFabric;
-    case 1: return Family::AuxiliaryMaterial;
-    default: return std::nullopt;
-    }
-}
 
 struct FamilyTexts {
     QString deleteQuestion;
@@ -63,10 +54,7 @@ reference::QueryDeclaration stockInquiryWindow()
     d.windowClass = QStringLiteral("TKuCunChaF");
     d.caption = QStringLiteral("现有库存查询");
     d.conditions = {
-        Condition::choices(FamilyGroup, QStringLiteral("查询分类"),
-                           {{QStringLiteral("RadioButton1"), QStringLiteral("有色材料")},
-                            {QStringLiteral("RadioButton2"), QStringLiteral("副料")}})
-            .required(QStringLiteral("请先点先类别！")),
+        familyChoice(QStringLiteral("查询分类"), QStringLiteral("请先点先类别！")),
         // The family fills the names only; a name fills the specifications.
         Condition::list(NameList, QStringLiteral("品        名："))
             .filledBy([](db::Connection &c, const SearchValues &v) { return StockInquiry(c).itemNames(*chosenFamily(v)); },
