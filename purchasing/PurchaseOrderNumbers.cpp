@@ -1,38 +1,12 @@
 #include "purchasing/PurchaseOrderNumbers.h"
 
-#include "db/AppError.h"
-#include "db/Connection.h"
-#include "db/Query.h"
 #include "db/TextForms.h"
 
 namespace purchasing {
 
-QString PurchaseOrderNumbers::take()
+db::DocumentCounter purchaseOrderNumbers(db::Connection &connection)
 {
-    QString number;
-    m_connection.transaction([&] {
-        m_connection.lockForWriting(QStringLiteral("inc"));
-        db::Query query(m_connection);
-        query.setText(QStringLiteral("select linid from inc where id=:Q1"));
-        query.setParam(QStringLiteral("Q1"), QStringLiteral("2"));
-        query.open();
-        if (!query.next())
-            throw AppError(QStringLiteral("表 inc 中没有 id 为“2”的订购单计数行，无法编号"));
-        number = query.valueText(0);
-        query.close();
-        bool whole = false;
-        const qlonglong current = number.trimmed().toLongLong(&whole);
-        if (!whole)
-            throw AppError(QStringLiteral("订购单计数“%1”不是整数，无法编号").arg(number));
-        db::Query advance(m_connection);
-        advance.add(QStringLiteral("update inc"));
-        advance.add(QStringLiteral("set linid=:Q2"));
-        advance.add(QStringLiteral("where id=:Q1"));
-        advance.setParam(QStringLiteral("Q1"), QStringLiteral("2"));
-        advance.setParam(QStringLiteral("Q2"), QString::number(current + 1));
-        advance.exec();
-    });
-    return number;
+    return db::DocumentCounter(connection, QStringLiteral("2"), QStringLiteral("订购单"));
 }
 
 std::optional<QString> lineTotal(const QString &quantity, const QString &price)

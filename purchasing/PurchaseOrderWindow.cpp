@@ -115,7 +115,7 @@ bool PurchaseOrderWindow::computeTotal()
 void PurchaseOrderWindow::printOrder()
 {
     // The number is taken once the typed grid row is stored: a refused row takes none.
-    showPrintout([this] { return new PurchaseOrderPrintout(table(), PurchaseOrderNumbers(connection()).take(), this); });
+    showPrintout([this] { return new PurchaseOrderPrintout(table(), purchaseOrderNumbers(connection()).take(), this); });
 }
 
 } // namespace purchasing

@@ -1,10 +1,9 @@
 #include "stock/MonthlyStockFigures.h"
 
 #include "db/AppError.h"
-#include "db/ColumnValue.h"
-#include "db/Connection.h"
 #include "db/Query.h"
 #include "db/Schema.h"
+#include "db/ScratchRows.h"
 #include "db/TextForms.h"
 
 #include <QHash>
@@ -97,39 +96,22 @@ const QStringList &MonthlyStockFigures::printedFields()
 QList<QVariantList> MonthlyStockFigures::throughScratchTable(db::Connection &connection,
                                                              const QVector<QStringList> &rows)
 {
-    const db::Table &scratch = db::Schema::table(QStringLiteral("kucuntemp"));
-    const QStringList &fields = printedFields();
-    // Every cell is converted before anything is written: a cell that is not
-    // a number stops the print with the scratch table untouched.
-    QList<QVariantList> stored;
+    db::ScratchRows scratch(connection, QStringLiteral("kucuntemp"), printedFields());
+    const db::Table &table = db::Schema::table(QStringLiteral("kucuntemp"));
+    // Every cell is checked before anything is written, so that the message
+    // names the grid's row and column.
+    QList<QVariantList> cells;
     for (int r = 0; r < rows.size(); ++r) {
         QVariantList values;
-        for (int c = 0; c < fields.size(); ++c) {
+        for (int c = 0; c < scratch.fields().size(); ++c) {
             const QString cell = rows[r].value(c);
-            const db::Column &column = scratch.column(fields[c]);
-            if (column.isNumber() && !cell.trimmed().isEmpty() && !db::parseNumber(cell))
+            if (table.column(scratch.fields()[c]).isNumber() && !cell.trimmed().isEmpty() && !db::parseNumber(cell))
                 throw AppError(QStringLiteral("第 %1 行“%2”的“%3”不是数字，没有打印。").arg(r + 1).arg(headers()[c], cell));
-            values << db::ColumnValue::toStored(column, cell);
+            values << cell;
         }
-        stored << values;
+        cells << values;
     }
-    const QString columns = fields.join(QStringLiteral(", "));
-    QList<QVariantList> printed;
-    connection.transaction([&] {
-        connection.lockForWriting(scratch.name);
-        connection.run(QStringLiteral("delete  kucuntemp"));
-        const QString insert = QStringLiteral("insert into kucuntemp (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(columns);
-        for (const QVariantList &values : stored)
-            connection.run(insert, values);
-        QSqlQuery back = connection.run(QStringLiteral("select %1 from kucuntemp order by rowid").arg(columns));
-        while (back.next()) {
-            QVariantList values;
-            for (int c = 0; c < fields.size(); ++c)
-                values << back.value(c);
-            printed.append(values);
-        }
-    });
-    return printed;
+    return scratch.fill(cells);
 }
 
 } // namespace stock

@@ -38,12 +38,11 @@ public:
     static QVector<MonthlyStockRow> compute(db::Connection &connection, const FamilyTables &family,
                                             const QDate &from, const QDate &to);
 
-    // The printout's rows through the scratch table kucuntemp that every
-    // workstation shares: emptied, filled with the grid's rows (ten texts in
-    // column order, a number column's empty text as no value) and read back
-    // in one transaction that keeps other workstations out of the table, so
-    // that each print holds exactly its own rows. The rows come back with
-    // the values of printedFields().
+    // The printout's rows through the scratch table kucuntemp (see
+    // db::ScratchRows): the grid's rows, ten texts in column order, a number
+    // column's empty text as no value. A cell that is not a number in a
+    // number column stops the print with the scratch table untouched. The
+    // rows come back with the values of printedFields().
     static QList<QVariantList> throughScratchTable(db::Connection &connection, const QVector<QStringList> &rows);
     // The scratch table's columns that the printout reads, in order.
     static const QStringList &printedFields();

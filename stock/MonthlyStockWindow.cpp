@@ -1,167 +1,91 @@
 #include "stock/MonthlyStockWindow.h"
 
-#include "reference/FormName.h"
 #include "db/TextForms.h"
-#include "reference/HoverHighlight.h"
 #include "report/PrintPreview.h"
 #include "report/TableSource.h"
-#include "reference/CommandGuard.h"
-#include "reference/DialogService.h"
-#include "reference/WindowClosing.h"
+#include "reference/FormName.h"
+#include "stock/FamilyChoice.h"
 #include "stock/MonthlyStockFigures.h"
 #include "stock/MonthlyStockReport.h"
 
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QVBoxLayout>
-
 namespace stock {
+
+using reference::CommandRole;
+using reference::Condition;
+using reference::SearchValues;
 
 namespace {
 
-QDateEdit *todayPicker(const QString &name)
+const QString From = QStringLiteral("DateTimePicker1");
+const QString To = QStringLiteral("DateTimePicker2");
+
+// The grid's columns are the scratch table's, under the report's headers.
+QVector<db::GridColumn> gridColumns()
 {
-    auto *picker = new QDateEdit(QDate::currentDate());
-    picker->setObjectName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QLatin1String(db::ShortDateForm));
-    return picker;
+    const QStringList &fields = MonthlyStockFigures::printedFields();
+    QVector<db::GridColumn> columns;
+    for (int c = 0; c < fields.size(); ++c)
+        columns.append({fields[c], c == 0 ? 24 : 12});
+    return columns;
 }
 
-QPushButton *commandButton(const QString &name, const QString &caption)
+// The figures as the grid shows them; 单价 and 金额 are left to the user.
+QVector<QStringList> figureTexts(db::Connection &connection, const SearchValues &values)
 {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setMinimumWidth(72);
-    return b;
+    QVector<QStringList> texts;
+    for (const MonthlyStockRow &row :
+         MonthlyStockFigures::compute(connection, tablesOf(*chosenFamily(values)), values.date(From), values.date(To)))
+        texts.append({row.pname, row.width, row.scale, row.color, db::plainNumber(row.opening),
+                      db::plainNumber(row.received), db::plainNumber(row.issued), db::plainNumber(row.closing)});
+    return texts;
+}
+
+QDialog *monthlyReport(db::Connection &connection, const SearchValues &, const report::TableSource &shown,
+                       QWidget *parent)
+{
+    const QVector<db::GridColumn> columns = gridColumns();
+    QVector<QStringList> rows;
+    for (int r = 0; r < shown.rowCount(); ++r) {
+        QStringList cells;
+        for (const db::GridColumn &c : columns)
+            cells << shown.value(r, c.column).toString();
+        rows << cells;
+    }
+    const report::TableSource printed(MonthlyStockFigures::printedFields(),
+                                      MonthlyStockFigures::throughScratchTable(connection, rows));
+    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(), printed, parent);
+    preview->setObjectName(reference::instanceName(MonthlyStockReport::FormName));
+    return preview;
+}
+
+reference::QueryDeclaration monthlyReportWindow()
+{
+    reference::QueryDeclaration d;
+    d.windowClass = MonthlyStockWindow::FormName;
+    d.caption = QStringLiteral("库存月报表");
+    d.conditions = {
+        familyChoice(QStringLiteral("原料倉庫月報表表單類別："), QStringLiteral("请先点选查找类别!")),
+        Condition::date(From, QStringLiteral("从：")),
+        Condition::date(To, QStringLiteral("到：")),
+    };
+    d.grid = reference::QueryGrid::ofTexts(gridColumns(), MonthlyStockFigures::headers(), figureTexts).named(QStringLiteral("StringGrid1"));
+    d.commands = {
+        {CommandRole::Search, QStringLiteral("BitBtn1"), QStringLiteral("查询")},
+        {CommandRole::Print, QStringLiteral("BitBtn2"), QStringLiteral("打印")},
+        {CommandRole::Exit, QStringLiteral("BitBtn3"), QStringLiteral("退出")},
+    };
+    d.placement = reference::CommandPlacement::BesideConditions;
+    d.printout = monthlyReport;
+    d.printing = reference::PrintAvailability::OncePerSearch;
+    d.size = {960, 560};
+    return d;
 }
 
 } // namespace
 
 MonthlyStockWindow::MonthlyStockWindow(db::Connection &connection, QWidget *parent)
-    : QWidget(parent),
-      m_connection(connection),
-      m_colourFabric(new QRadioButton(QStringLiteral("有色材料"))),
-      m_auxiliary(new QRadioButton(QStringLiteral("副料"))),
-      m_from(todayPicker(QStringLiteral("DateTimePicker1"))),
-      m_to(todayPicker(QStringLiteral("DateTimePicker2"))),
-      m_search(commandButton(QStringLiteral("BitBtn1"), QStringLiteral("查询"))),
-      m_print(commandButton(QStringLiteral("BitBtn2"), QStringLiteral("打印"))),
-      m_exit(commandButton(QStringLiteral("BitBtn3"), QStringLiteral("退出"))),
-      m_grid(new QTableWidget(0, int(MonthlyStockFigures::headers().size())))
+    : QueryWindow(connection, monthlyReportWindow(), parent)
 {
-    setObjectName(reference::instanceName(FormName));
-    setWindowTitle(QStringLiteral("库存月报表"));
-
-    auto *families = new QGroupBox(QStringLiteral("原料倉庫月報表表單類別："));
-    families->setObjectName(QStringLiteral("RadioGroup1"));
-    auto *familyRow = new QHBoxLayout(families);
-    familyRow->addWidget(m_colourFabric);
-    familyRow->addWidget(m_auxiliary);
-
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(families);
-    controls->addWidget(new QLabel(QStringLiteral("从：")));
-    controls->addWidget(m_from);
-    controls->addWidget(new QLabel(QStringLiteral("到：")));
-    controls->addWidget(m_to);
-    controls->addStretch();
-    controls->addWidget(m_search);
-    controls->addWidget(m_print);
-    controls->addWidget(m_exit);
-
-    m_grid->setObjectName(QStringLiteral("StringGrid1"));
-    // The header row stays empty until the first 查询 writes its texts.
-    m_grid->setHorizontalHeaderLabels(QStringList(m_grid->columnCount(), QString()));
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
-    m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().averageCharWidth() * 12);
-    m_grid->setColumnWidth(0, m_grid->fontMetrics().averageCharWidth() * 24);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(controls);
-    layout->addWidget(m_grid, 1);
-
-    m_print->setEnabled(false);
-    connect(m_search, &QPushButton::clicked, this, [this] { reference::runCommand([this] { search(); }); });
-    connect(m_print, &QPushButton::clicked, this, [this] { reference::runCommand([this] { print(); }); });
-    connect(m_exit, &QPushButton::clicked, this, [this] { reference::closeModuleWindow(this); });
-
-    auto *hover = new reference::HoverHighlight(this);
-    for (QPushButton *b : {m_search, m_print, m_exit})
-        hover->addButton(b);
-    hover->addResetArea(families);
-    hover->addResetArea(m_grid->viewport());
-    resize(sizeHint().expandedTo(QSize(960, 560)));
-}
-
-const stock::FamilyTables *MonthlyStockWindow::chosenFamily() const
-{
-    if (m_colourFabric->isChecked())
-        return &stock::tablesOf(stock::Family::ColourFabric);
-    if (m_auxiliary->isChecked())
-        return &stock::tablesOf(stock::Family::AuxiliaryMaterial);
-    return nullptr;
-}
-
-void MonthlyStockWindow::writeCell(int row, int column, const QString &text)
-{
-    if (QTableWidgetItem *item = m_grid->item(row, column))
-        item->setText(text);
-    else
-        m_grid->setItem(row, column, new QTableWidgetItem(text));
-}
-
-void MonthlyStockWindow::search()
-{
-    const stock::FamilyTables *family = chosenFamily();
-    if (!family) {
-        reference::DialogService::message(QStringLiteral("请先点选查找类别!"));
-        return;
-    }
-    m_print->setEnabled(true);
-    m_grid->setHorizontalHeaderLabels(MonthlyStockFigures::headers());
-    const QVector<MonthlyStockRow> rows =
-        MonthlyStockFigures::compute(m_connection, *family, m_from->date(), m_to->date());
-    // 单价 and 金额 keep what the user typed into them.
-    m_grid->setRowCount(int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        const MonthlyStockRow &row = rows[r];
-        const QStringList cells{row.pname,
-                                row.width,
-                                row.scale,
-                                row.color,
-                                db::plainNumber(row.opening),
-                                db::plainNumber(row.received),
-                                db::plainNumber(row.issued),
-                                db::plainNumber(row.closing)};
-        for (int c = 0; c < cells.size(); ++c)
-            writeCell(r, c, cells[c]);
-    }
-}
-
-void MonthlyStockWindow::print()
-{
-    QVector<QStringList> rows;
-    for (int r = 0; r < m_grid->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m_grid->columnCount(); ++c)
-            cells << (m_grid->item(r, c) ? m_grid->item(r, c)->text() : QString());
-        rows << cells;
-    }
-    const report::TableSource printed(MonthlyStockFigures::printedFields(),
-                                      MonthlyStockFigures::throughScratchTable(m_connection, rows));
-    m_print->setEnabled(false);
-    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(), printed, this);
-    preview->setObjectName(reference::instanceName(MonthlyStockReport::FormName));
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->showMaximized();
 }
 
 } // namespace stock

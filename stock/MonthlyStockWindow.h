@@ -1,14 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
-class QDateEdit;
-class QPushButton;
-class QRadioButton;
-class QTableWidget;
-
-namespace db { class Connection; }
-namespace stock { struct FamilyTables; }
+#include "reference/QueryWindow.h"
 
 namespace stock {
 
@@ -16,31 +8,14 @@ namespace stock {
 // balance before the period, the period's receipts and issues and the closing
 // balance, in a grid whose every cell may be typed into (单价 and 金额 are
 // filled by hand), printed as "仓库月报表".
-class MonthlyStockWindow : public QWidget {
+class MonthlyStockWindow : public reference::QueryWindow {
     Q_OBJECT
 public:
     static inline const QString FormName = QStringLiteral("TKuCunBanBiaoF");
 
     explicit MonthlyStockWindow(db::Connection &connection, QWidget *parent = nullptr);
 
-    QTableWidget *grid() const { return m_grid; }
-
-    void search();
-    void print();
-
-private:
-    const stock::FamilyTables *chosenFamily() const;
-    void writeCell(int row, int column, const QString &text);
-
-    db::Connection &m_connection;
-    QRadioButton *m_colourFabric;
-    QRadioButton *m_auxiliary;
-    QDateEdit *m_from;
-    QDateEdit *m_to;
-    QPushButton *m_search;
-    QPushButton *m_print;
-    QPushButton *m_exit;
-    QTableWidget *m_grid;
+    QTableWidget *grid() const { return textGrid(); }
 };
 
 } // namespace stock

@@ -1,9 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestDatabase.h"
 
-#include "db/AppError.h"
 #include "db/TextForms.h"
-#include "purchasing/PurchaseOrderNumbers.h"
 #include "purchasing/PurchaseOrderPrintout.h"
 #include "purchasing/PurchaseOrderWindow.h"
 #include "reference/EntryPanel.h"
@@ -12,10 +10,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QSet>
 #include <QTableView>
 #include <QtTest>
-#include <thread>
 
 using purchasing::PurchaseOrderWindow;
 
@@ -191,33 +187,6 @@ private Q_SLOTS:
             m_window->findChild<purchasing::PurchaseOrderPrintout *>()->document().pages().first().texts();
         for (const char *text : {"订  购  单", "品        名", "产品需如附样，如有不符请自行负责。"})
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
-    }
-
-    void twoWorkstationsNeverShareANumber()
-    {
-        if (!m_db.isPostgreSQL())
-            QSKIP("two writers at the same moment are a PostgreSQL matter; SQLite serialises them by its file lock");
-        QStringList numbers[2];
-        QString errors[2];
-        auto workstation = [&](int w) {
-            try {
-                db::Connection connection(m_db.url());
-                connection.open();
-                purchasing::PurchaseOrderNumbers counter(connection);
-                for (int i = 0; i < 100; ++i)
-                    numbers[w] << counter.take();
-            } catch (const AppError &e) {
-                errors[w] = e.message();
-            }
-        };
-        std::thread first(workstation, 0);
-        std::thread second(workstation, 1);
-        first.join();
-        second.join();
-        QCOMPARE(errors[0] + errors[1], QString());
-        const QStringList all = numbers[0] + numbers[1];
-        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 200);
-        QCOMPARE(m_db.scalar("select linid from inc where id = '2'").toString(), QStringLiteral("201"));
     }
 
 private:
