@@ -9,9 +9,9 @@
 #include "reference/HoverHighlight.h"
 #include "reference/ModuleWindow.h"
 #include "report/TableSource.h"
-#include "shell/CommandGuard.h"
-#include "shell/DialogService.h"
-#include "shell/ModuleWindows.h"
+#include "reference/CommandGuard.h"
+#include "reference/DialogService.h"
+#include "reference/WindowClosing.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,7 +30,7 @@
 
 namespace reference {
 
-using shell::runCommand;
+using reference::runCommand;
 
 namespace {
 
@@ -80,7 +80,12 @@ QueryWindow::QueryWindow(db::Connection &connection, const QueryDeclaration &dec
     resize(sizeHint().expandedTo(m_declaration.size));
 }
 
-QueryWindow::~QueryWindow() = default;
+// The grid goes first: closing the window repaints it, and its models read
+// the data sets that the members below hold.
+QueryWindow::~QueryWindow()
+{
+    delete m_grid;
+}
 
 void QueryWindow::buildConditions(QBoxLayout *row)
 {
@@ -216,7 +221,7 @@ void QueryWindow::buildGrid()
         break;
     case QueryGrid::Kind::Query:
         m_queryModel = new db::QueryModel(m_connection, this);
-        connect(m_queryModel, &db::QueryModel::readFailed, this, &shell::DialogService::error);
+        connect(m_queryModel, &db::QueryModel::readFailed, this, &reference::DialogService::error);
         m_grid->setModel(m_queryModel);
         break;
     case QueryGrid::Kind::Table:
@@ -328,7 +333,7 @@ bool QueryWindow::requiredChoicesMade()
     const SearchValues values = searchValues();
     for (const Condition &c : m_declaration.conditions) {
         if (!c.requiredMessage.isEmpty() && values.choice(c.control) < 0) {
-            shell::DialogService::message(c.requiredMessage);
+            reference::DialogService::message(c.requiredMessage);
             return false;
         }
     }
@@ -443,7 +448,7 @@ void QueryWindow::print()
 
 void QueryWindow::closeWindow()
 {
-    shell::ModuleWindows::close(this);
+    reference::closeModuleWindow(this);
 }
 
 bool QueryWindow::beforeSearch()

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace stock {
 
 using reference::CommandRole;
@@ -156,11 +158,19 @@ void StockInquiryWindow::priceEntered()
     setCurrentRow(m->postWith(row, {StockInquiry::amountAt(price)}));
 }
 
+// A cell editor is a child of the grid's viewport while it is open; closing
+// it hides it before it is deleted.
+bool StockInquiryWindow::isEditingCell() const
+{
+    const QList<QWidget *> editors = grid()->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(editors.begin(), editors.end(), [](const QWidget *w) { return !w->isHidden(); });
+}
+
 bool StockInquiryWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Enter in an open cell editor reaches the grid too, before the editor has
     // handed its text over; the editor's closing sets the amount then.
-    if (watched == grid() && isEnter(event) && grid()->hasFocus() && grid()->currentIndex().column() == PriceColumn) {
+    if (watched == grid() && isEnter(event) && !isEditingCell() && grid()->currentIndex().column() == PriceColumn) {
         runCommand([this] { priceEntered(); });
         return true;
     }

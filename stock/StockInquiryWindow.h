@@ -29,6 +29,7 @@ public:
     void priceEntered();
 
 protected:
+    bool isEditingCell() const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 

@@ -3,7 +3,7 @@
 
 #include "db/Schema.h"
 #include "db/TableDataSet.h"
-#include "reference/DepartmentEditor.h"
+#include "reference/CodeTableEditors.h"
 #include "reference/EntryPanel.h"
 #include "reference/ModuleWindow.h"
 #include "sales/CustomerOrderWindow.h"
@@ -15,6 +15,18 @@
 #include <QTableView>
 #include <QtTest>
 #include <memory>
+
+namespace {
+
+reference::ModuleDeclaration departments()
+{
+    for (const reference::ModuleDeclaration &d : reference::codeTableEditors())
+        if (d.windowClass == reference::DepartmentEditorForm)
+            return d;
+    return {};
+}
+
+} // namespace
 
 using reference::ModuleWindow;
 
@@ -47,8 +59,8 @@ private Q_SLOTS:
     void aLaterModifyOfADepartmentIsRefusedAndShowsTheFirstsValues()
     {
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
-        reference::DepartmentEditor first(m_db.connection());
-        reference::DepartmentEditor second(*m_other);
+        reference::ModuleWindow first(m_db.connection(), departments());
+        reference::ModuleWindow second(*m_other, departments());
         saveOneAfterTheOther(first, {QStringLiteral("memo1"), QStringLiteral("新备注")}, second,
                              {QStringLiteral("Edit2"), QStringLiteral("裁断部")});
         QCOMPARE(storedDepartment(), (QStringList{"01", "生产部", "新备注"}));
@@ -67,8 +79,8 @@ private Q_SLOTS:
     void aRefusedWindowSavesOnTheValuesItWasShown()
     {
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
-        reference::DepartmentEditor first(m_db.connection());
-        reference::DepartmentEditor second(*m_other);
+        reference::ModuleWindow first(m_db.connection(), departments());
+        reference::ModuleWindow second(*m_other, departments());
         first.pickRow(0);
         second.pickRow(0);
         first.entryPanel()->setText(QStringLiteral("memo1"), QStringLiteral("新备注"));
@@ -131,7 +143,7 @@ private Q_SLOTS:
     void aTypedCellLeavesTheOtherColumnsAsStored()
     {
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
-        reference::DepartmentEditor window(m_db.connection());
+        reference::ModuleWindow window(m_db.connection(), departments());
         window.show();
         window.setCurrentRow(0);
         m_other->run(QStringLiteral("update section set section_memo = '新备注'"));
@@ -146,7 +158,7 @@ private Q_SLOTS:
     void aTypedCellOfThePickedRowDoesNotRefuseItsModify()
     {
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注')"));
-        reference::DepartmentEditor window(m_db.connection());
+        reference::ModuleWindow window(m_db.connection(), departments());
         window.show();
         window.setCurrentRow(0);
         window.pickRow(0);
@@ -179,7 +191,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(int, rowsLeft);
         m_db.scalar(QStringLiteral("insert into section values ('01', '生产部', '旧备注'), ('02', '仓库', '')"));
-        reference::DepartmentEditor window(m_db.connection());
+        reference::ModuleWindow window(m_db.connection(), departments());
         window.show();
         window.setCurrentRow(0);
         window.pickRow(0);

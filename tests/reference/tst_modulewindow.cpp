@@ -40,9 +40,8 @@ ModuleDeclaration sections()
                               reference::FieldKind::Memo}
             .keepingBlanks(),
     };
-    d.grid = {{QStringLiteral("section_id"), QStringLiteral("编号"), 10},
-              {QStringLiteral("section_name"), QStringLiteral("名称"), 15},
-              {QStringLiteral("section_memo"), QStringLiteral("备注"), 15}};
+    d.grid = {{QStringLiteral("section_id"), 10}, {QStringLiteral("section_name"), 15},
+              {QStringLiteral("section_memo"), 15}};
     d.search = {{QStringLiteral("编号"), QStringLiteral("section_id")},
                 {QStringLiteral("名称"), QStringLiteral("section_name")}};
     d.messages.emptyKey = QStringLiteral("编号不能为空!");

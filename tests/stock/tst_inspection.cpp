@@ -87,7 +87,7 @@ private Q_SLOTS:
     // width and unit keep what the user chose.
     void aRowPickRefillsNoList()
     {
-        StuffCheckPage *p = page(Family::ColourFabric);
+        InspectionPage *p = page(Family::ColourFabric);
         enterReceipt("2", "100");
         m_dialogs.answer({true});
         clickAdd(p);
