@@ -16,7 +16,8 @@ public:
 
     QStringList missingTables() const;
     // Creates the tables that do not exist yet, in one transaction, and
-    // returns their names; an existing table is left exactly as it is.
+    // returns their names; an existing table is left exactly as it is. Two
+    // workstations doing so at once both succeed, one after the other.
     QStringList createMissing();
 
     static QStringList statements(Engine engine, const Table &table);
