@@ -3,6 +3,9 @@
 #include "db/AppError.h"
 #include "db/TextForms.h"
 
+#include <cmath>
+#include <limits>
+
 namespace db {
 
 namespace {
@@ -41,14 +44,30 @@ QVariant storedText(const Column &column, const QVariant &value)
     }
 }
 
+// An integer column holds what the server's integer type holds.
+double largestOf(const Column &column)
+{
+    if (column.type == ColumnType::Integer)
+        return std::numeric_limits<qint32>::max();
+    return ColumnValue::Largest;
+}
+
+double inRange(const Column &column, double value)
+{
+    if (!std::isfinite(value) || std::abs(value) > largestOf(column))
+        throw AppError(ColumnValue::outOfRange(column.caption().trimmed(), QString::number(value, 'g', 17), largestOf(column)));
+    return value;
+}
+
 QVariant storedNumber(const Column &column, const QVariant &value)
 {
     if (value.isNull())
         return QVariant(QMetaType::fromType<double>());
     if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+        const double number = inRange(column, value.toDouble());
         if (column.type == ColumnType::Integer)
             return value.toLongLong();
-        return value.toDouble();
+        return number;
     }
     const QString text = value.toString().trimmed();
     if (text.isEmpty())
@@ -63,6 +82,8 @@ QVariant storedNumber(const Column &column, const QVariant &value)
     const auto v = parseNumber(text);
     if (!v)
         refuse(column, text, "有效的数字");
+    if (std::abs(*v) > ColumnValue::Largest)
+        throw AppError(ColumnValue::outOfRange(column.caption().trimmed(), text, ColumnValue::Largest));
     return *v;
 }
 
@@ -96,6 +117,19 @@ QVariant ColumnValue::toStored(const Column &column, const QVariant &value)
     if (column.isNumber())
         return storedNumber(column, value);
     return storedDate(column, value);
+}
+
+double ColumnValue::sensibleNumber(const QString &caption, double value)
+{
+    if (!std::isfinite(value) || std::abs(value) > Largest)
+        throw AppError(outOfRange(caption, QString::number(value, 'g', 17), Largest));
+    return value;
+}
+
+QString ColumnValue::outOfRange(const QString &caption, const QString &text, double largest)
+{
+    return QStringLiteral("“%1”的值“%2”超出了可以保存的范围：绝对值最大为 %3，没有写入。")
+        .arg(caption, text, QString::number(largest, 'f', 0));
 }
 
 QVariant ColumnValue::fromStored(const Column &column, const QVariant &stored)

@@ -1,9 +1,7 @@
 #include "db/Connection.h"
 
-#include "db/AppError.h"
+#include "db/SqliteFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -28,7 +26,50 @@ QString errorText(const QSqlError &error)
     return text;
 }
 
+// SQLite reports a lock it could not get within its busy timeout as BUSY or
+// LOCKED (extended codes keep the primary one in the low byte); PostgreSQL as
+// a lock timeout or, where two writers wait for each other, a deadlock.
+bool isBusy(Engine engine, const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (engine == Engine::SQLite) {
+        const int primary = code.toInt() & 0xff;
+        return primary == 5 || primary == 6;
+    }
+    return code == QLatin1String("55P03") || code == QLatin1String("40P01");
+}
+
+bool asksForPassword(const QString &text)
+{
+    return text.contains(QLatin1String("no password supplied"))
+        || text.contains(QLatin1String("password authentication failed"));
+}
+
+// A value of libpq's connection string: quoted, with its quotes and
+// backslashes escaped.
+QString conninfoValue(const QString &value)
+{
+    QString escaped = value;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+// The workstation's name shows in the server's list of sessions; the URL's own
+// options come last and so win over these defaults.
+QString postgresqlOptions(const DatabaseUrl &url)
+{
+    QStringList options{QStringLiteral("application_name=") + conninfoValue(QStringLiteral("yingfengda@") + QSysInfo::machineHostName()),
+                        QStringLiteral("connect_timeout=10")};
+    for (const auto &[key, value] : url.options)
+        options << key + QLatin1Char('=') + conninfoValue(value);
+    return options.join(QLatin1Char(';'));
+}
+
 } // namespace
+
+const QString BusyError::Text = QStringLiteral("另一工作站正在写入，请稍后再试。");
+
+BusyError::BusyError() : AppError(Text) {}
 
 Connection::Connection(const DatabaseUrl &url)
     : m_url(url), m_name(nextConnectionName())
@@ -37,7 +78,6 @@ Connection::Connection(const DatabaseUrl &url)
         url.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_name);
     if (url.engine == Engine::SQLite) {
         db.setDatabaseName(url.path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     } else {
         db.setHostName(url.host);
         if (url.port)
@@ -45,9 +85,7 @@ Connection::Connection(const DatabaseUrl &url)
         db.setUserName(url.user);
         db.setPassword(url.password);
         db.setDatabaseName(url.catalog);
-        // The workstation's name shows in the server's list of sessions.
-        db.setConnectOptions(QStringLiteral("application_name=yingfengda@%1;connect_timeout=10")
-                                 .arg(QSysInfo::machineHostName()));
+        db.setConnectOptions(postgresqlOptions(url));
     }
 }
 
@@ -60,18 +98,40 @@ Connection::~Connection()
 void Connection::open()
 {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
-    if (m_url.engine == Engine::SQLite) {
-        const QString folder = QFileInfo(m_url.path).absolutePath();
-        if (!QDir().mkpath(folder))
-            throw AppError(QStringLiteral("无法打开数据库 %1：不能建立文件夹 %2").arg(m_url.display(), folder));
+    if (m_url.engine == Engine::SQLite)
+        SqliteFile::prepare(m_url);
+    if (!db.open()) {
+        const QString reason = errorText(db.lastError());
+        const QString message = QStringLiteral("无法打开数据库 %1：%2").arg(m_url.display(), reason);
+        if (m_url.engine == Engine::PostgreSQL && asksForPassword(reason))
+            throw PasswordRequired(message);
+        throw AppError(message);
     }
-    if (!db.open())
-        throw AppError(QStringLiteral("无法打开数据库 %1：%2").arg(m_url.display(), errorText(db.lastError())));
     m_lost = false;
+    applySessionSettings();
+}
+
+void Connection::applySessionSettings()
+{
+    QSqlQuery settings(QSqlDatabase::database(m_name, false));
+    const qint64 wait = m_waitLimit.count();
     if (m_url.engine == Engine::SQLite) {
-        QSqlQuery pragma(db);
-        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        settings.exec(QStringLiteral("pragma busy_timeout = %1").arg(wait));
+        // Several workstations read while one writes; a file on a network
+        // share has no shared memory for the write-ahead log.
+        if (!SqliteFile::isOnNetworkShare(m_url.path))
+            settings.exec(QStringLiteral("pragma journal_mode = wal"));
+        return;
     }
+    settings.exec(QStringLiteral("set lock_timeout = %1").arg(wait));
+    settings.exec(QStringLiteral("set idle_in_transaction_session_timeout = %1").arg(IdleInTransactionLimit.count()));
+}
+
+void Connection::setWaitLimit(std::chrono::milliseconds limit)
+{
+    m_waitLimit = limit;
+    if (isOpen())
+        applySessionSettings();
 }
 
 void Connection::close()
@@ -100,14 +160,23 @@ bool Connection::isAlive()
     return probe.exec(QStringLiteral("select 1"));
 }
 
+void Connection::lost(const QString &reason)
+{
+    m_lost = true;
+    throw AppError(QStringLiteral("与数据库 %1 的连接已中断：%2\n请再试一次，程序会重新连接。")
+                       .arg(m_url.display(), reason));
+}
+
 void Connection::fail(const QSqlQuery &query)
 {
-    const QString text = errorText(query.lastError());
-    if (!m_inTransaction && !isAlive()) {
-        m_lost = true;
-        throw AppError(QStringLiteral("与数据库 %1 的连接已中断：%2\n请再试一次，程序会重新连接。")
-                           .arg(m_url.display(), text));
-    }
+    const QSqlError error = query.lastError();
+    if (isBusy(m_url.engine, error))
+        throw BusyError();
+    const QString text = errorText(error);
+    // Inside a transaction the server refuses the probe until the rollback:
+    // the transaction looks again once it has rolled back.
+    if (!m_inTransaction && !isAlive())
+        lost(text);
     throw AppError(text);
 }
 
@@ -158,13 +227,25 @@ void Connection::transaction(const std::function<void()> &work)
         work();
         m_inTransaction = false;
         run(QStringLiteral("commit"));
+    } catch (const BusyError &) {
+        rollback();
+        throw;
+    } catch (const std::exception &e) {
+        rollback();
+        if (!isAlive())
+            lost(QString::fromUtf8(e.what()));
+        throw;
     } catch (...) {
-        m_inTransaction = false;
-        QSqlQuery rollback(QSqlDatabase::database(m_name, false));
-        if (!rollback.exec(QStringLiteral("rollback")) && !isAlive())
-            m_lost = true;
+        rollback();
         throw;
     }
+}
+
+void Connection::rollback()
+{
+    m_inTransaction = false;
+    QSqlQuery rollback(QSqlDatabase::database(m_name, false));
+    rollback.exec(QStringLiteral("rollback"));
 }
 
 void Connection::lockForWriting(const QString &table)

@@ -21,29 +21,36 @@ QString nextCursorName()
     return QStringLiteral("grid_result_%1").arg(++counter);
 }
 
+// The statement without a closing semicolon, to stand inside another.
+QString statementOf(const Query &query)
+{
+    QString text = query.text().trimmed();
+    while (text.endsWith(QLatin1Char(';')))
+        text = text.chopped(1).trimmed();
+    return text;
+}
+
 } // namespace
 
-// Reads a result a block at a time. SQLite keeps the statement open between
-// blocks while other statements run beside it. PostgreSQL's client drops a
-// result still being read as soon as the connection runs another statement,
-// so there the server holds the result in a cursor that outlives the
-// statements in between (declared with hold, it needs no open transaction).
+// Reads a result a block at a time, and holds nothing open on SQLite between
+// blocks: a statement still reading there keeps the workstation on the
+// database as it was when the grid opened, and SQLite would refuse the
+// workstation's next write at once whenever another one wrote meanwhile. Each
+// block is read there by a statement of its own that ends with the block.
+// PostgreSQL's client drops a result still being read as soon as the
+// connection runs another statement, so there the server holds the result in
+// a cursor that outlives the statements in between (declared with hold, it
+// needs no open transaction).
 class QueryModel::Reader {
 public:
     Reader(Connection &connection, const Query &query)
-        : m_connection(connection), m_statement(connection)
+        : m_connection(connection), m_text(statementOf(query)), m_params(query.params())
     {
         if (connection.engine() == Engine::PostgreSQL) {
             const QString cursor = nextCursorName();
             connection.run(QStringLiteral("declare %1 no scroll cursor with hold for %2")
                                .arg(cursor, query.inlinedText()));
             m_cursor = cursor;
-        } else {
-            m_statement.setText(query.text());
-            for (auto it = query.params().begin(); it != query.params().end(); ++it)
-                m_statement.setParam(it.key(), it.value());
-            m_statement.open();
-            m_columns = m_statement.columnNames();
         }
     }
 
@@ -70,10 +77,9 @@ public:
         if (m_atEnd)
             return rows;
         if (m_cursor.isEmpty()) {
-            while (rows.size() < count && m_statement.next())
-                rows << values([this](int c) { return m_statement.value(c); });
+            rows = readBlock(count);
             if (rows.size() < count)
-                finish();
+                m_atEnd = true;
             return rows;
         }
         QSqlQuery block = m_connection.run(QStringLiteral("fetch forward %1 from %2").arg(count).arg(m_cursor));
@@ -90,6 +96,23 @@ public:
     }
 
 private:
+    QVector<QVector<QVariant>> readBlock(int count)
+    {
+        Query block(m_connection);
+        block.setText(QStringLiteral("select * from (%1) limit %2 offset %3").arg(m_text).arg(count).arg(m_read));
+        for (auto it = m_params.begin(); it != m_params.end(); ++it)
+            block.setParam(it.key(), it.value());
+        block.open();
+        if (m_columns.isEmpty())
+            m_columns = block.columnNames();
+        QVector<QVector<QVariant>> rows;
+        while (rows.size() < count && block.next())
+            rows << values([&block](int c) { return block.value(c); });
+        block.close();
+        m_read += rows.size();
+        return rows;
+    }
+
     template <typename Value>
     QVector<QVariant> values(Value value) const
     {
@@ -104,17 +127,15 @@ private:
     void finish()
     {
         m_atEnd = true;
-        if (m_cursor.isEmpty()) {
-            m_statement.close();
-            return;
-        }
         const QString cursor = m_cursor;
         m_cursor.clear();
         m_connection.run(QStringLiteral("close %1").arg(cursor));
     }
 
     Connection &m_connection;
-    Query m_statement;
+    QString m_text;
+    QMap<QString, QVariant> m_params;
+    qint64 m_read = 0;
     QString m_cursor;
     QStringList m_columns;
     bool m_atEnd = false;

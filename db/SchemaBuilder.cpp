@@ -8,6 +8,9 @@ namespace db {
 
 namespace {
 
+// The server-wide advisory lock that serialises schema creation ("yfd" and 1).
+constexpr qint64 SchemaLockKey = 0x79666401;
+
 QString columnDefinition(Engine engine, const Table &table, const Column &column)
 {
     QString definition = SqlDialect::quoted(column.sqlName()) + QLatin1Char(' ') + SqlDialect::columnType(engine, column);
@@ -72,10 +75,15 @@ QStringList SchemaBuilder::missingTables() const
 
 QStringList SchemaBuilder::createMissing()
 {
-    const QStringList missing = missingTables();
-    if (missing.isEmpty())
+    if (missingTables().isEmpty())
         return {};
+    QStringList missing;
     m_connection.transaction([&] {
+        // Two workstations creating the schema at once: the second waits
+        // here for the first and then finds its tables.
+        if (m_connection.engine() == Engine::PostgreSQL)
+            m_connection.run(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(SchemaLockKey));
+        missing = missingTables();
         for (const QString &name : missing)
             for (const QString &statement : statements(m_connection.engine(), Schema::table(name)))
                 m_connection.run(statement);

@@ -16,7 +16,8 @@ public:
 
     QStringList missingTables() const;
     // Creates the tables that do not exist yet, in one transaction, and
-    // returns their names; an existing table is left exactly as it is.
+    // returns their names; an existing table is left exactly as it is. Two
+    // workstations doing so at once both succeed, one after the other.
     QStringList createMissing();
     // The rule on every start: a database that holds none of the tables (a
     // new one) gets the whole schema; one that holds only some of them is

@@ -4,6 +4,7 @@
 #include "shell/ProgramPicture.h"
 
 #include "db/AppError.h"
+#include "db/DatabaseUrl.h"
 #include "reference/CommandGuard.h"
 #include "reference/DialogService.h"
 #include "shell/OperatorAccounts.h"
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +96,21 @@ LoginWindow::LoginWindow(db::Connection &connection, QWidget *mainWindow)
     m_confirmEdit->installEventFilter(this);
     connect(BitBtn1, &QPushButton::clicked, this, &LoginWindow::signIn);
     connect(BitBtn2, &QPushButton::clicked, this, &LoginWindow::exitProgram);
+}
+
+std::optional<QString> LoginWindow::askServerPassword(const db::DatabaseUrl &url, const QString &reason)
+{
+    QInputDialog prompt;
+    prompt.setObjectName(QStringLiteral("ServerPasswordPrompt"));
+    prompt.setWindowTitle(QStringLiteral("系统登录"));
+    prompt.setWindowFlag(Qt::WindowStaysOnTopHint);
+    prompt.setTextEchoMode(QLineEdit::Password);
+    prompt.setLabelText(url.password.isEmpty()
+                            ? QStringLiteral("数据库服务器 %1 要求口令：").arg(url.display())
+                            : reason + QStringLiteral("\n请重新输入数据库口令："));
+    if (prompt.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return prompt.textValue();
 }
 
 void LoginWindow::showEvent(QShowEvent *event)

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace db { class Connection; }
+namespace db {
+class Connection;
+struct DatabaseUrl;
+}
 
 namespace shell {
 
@@ -20,6 +24,11 @@ public:
     static inline const QString FormName = QStringLiteral("TLoginForm");
 
     LoginWindow(db::Connection &connection, QWidget *mainWindow);
+
+    // The database server's password, asked for when the server wants one
+    // that the URL and the client's own sources did not give; the reason is
+    // the refusal of a password typed before. Nothing when the user gives up.
+    static std::optional<QString> askServerPassword(const db::DatabaseUrl &url, const QString &reason);
 
 Q_SIGNALS:
     void signedIn();

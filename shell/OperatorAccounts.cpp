@@ -28,21 +28,34 @@ bool OperatorAccounts::hasAccounts() const
 
 bool OperatorAccounts::signIn(const QString &account, const QString &password)
 {
+    const QString id = account.trimmed();
     db::Query query(m_connection);
     query.setText(QStringLiteral("select distinct linid from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
-    query.setParam(QStringLiteral("Q1"), account.trimmed());
+    query.setParam(QStringLiteral("Q1"), id);
     query.open();
     if (!query.next())
         return false;
     const QString stored = query.valueText(0);
+    // A statement still reading would keep this workstation on the database
+    // as it was then, and SQLite refuses a later write from there at once.
+    query.close();
     if (!PasswordHash::matches(stored, password))
         return false;
+    if (!PasswordHash::isHash(stored))
+        upgradePassword(id, stored, password);
+    return true;
+}
+
+void OperatorAccounts::upgradePassword(const QString &id, const QString &stored, const QString &password)
+{
     // The password matched the row as it was read. Should another workstation
     // change or remove the row in the meantime, the upgrade finds nothing to
-    // replace and that change stands.
-    if (!PasswordHash::isHash(stored))
-        replacePassword(account.trimmed(), stored, password);
-    return true;
+    // replace and that change stands. Should another workstation keep the
+    // database busy, the next sign-in upgrades it.
+    try {
+        m_connection.transaction([&] { replacePassword(id, stored, password); });
+    } catch (const db::BusyError &) {
+    }
 }
 
 void OperatorAccounts::createFirst(const QString &account, const QString &password)
@@ -109,11 +122,13 @@ OperatorAccounts::Outcome OperatorAccounts::changePassword(const QString &accoun
 bool OperatorAccounts::replacePassword(const QString &id, const QString &stored, const QString &password)
 {
     db::Query update(m_connection);
+    // An older installation may have left a password null: it reads, and is
+    // replaced, as the empty one.
     update.setText(QStringLiteral("update inc set linid=:Q1 where ") + AccountRows
-                   + QStringLiteral(" and id=:Q2 and linid=:Q3"));
+                   + QStringLiteral(" and id=:Q2 and coalesce(linid, '')=:Q3"));
     update.setParam(QStringLiteral("Q1"), PasswordHash::make(password));
     update.setParam(QStringLiteral("Q2"), id);
-    update.setParam(QStringLiteral("Q3"), stored);
+    update.setParam(QStringLiteral("Q3"), stored.isNull() ? QStringLiteral("") : stored);
     update.exec();
     return update.rowsAffected() > 0;
 }

@@ -19,7 +19,9 @@ public:
     bool hasAccounts() const;
     // The account is trimmed, the password compared exactly as typed. An
     // account without a row never signs in. A password still stored in plain
-    // text is replaced by its hash at its first successful sign-in.
+    // text (or null, read as empty) is replaced by its hash at its first
+    // successful sign-in; a sign-in never fails because another workstation
+    // writes meanwhile, the upgrade then waits for the next one.
     bool signIn(const QString &account, const QString &password);
     // The first account of a new installation (refused once any exists).
     void createFirst(const QString &account, const QString &password);
@@ -41,6 +43,7 @@ public:
 private:
     void requireOperatorId(const QString &id) const;
     void append(const QString &id, const QString &password);
+    void upgradePassword(const QString &id, const QString &stored, const QString &password);
     // Replaces the stored password text of the account by the new one's hash;
     // false when the row no longer holds that stored text.
     bool replacePassword(const QString &id, const QString &stored, const QString &password);

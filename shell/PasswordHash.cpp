@@ -4,6 +4,7 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 
 namespace shell {
 
@@ -29,6 +30,20 @@ QByteArray randomSalt()
     return salt;
 }
 
+// Takes as long for a text that differs in its first character as for one
+// that differs in its last, so that the time of a refusal tells nothing.
+bool sameBytes(const QByteArray &a, const QByteArray &b)
+{
+    const qsizetype length = std::max(a.size(), b.size());
+    unsigned difference = a.size() == b.size() ? 0 : 1;
+    for (qsizetype i = 0; i < length; ++i) {
+        const unsigned char x = i < a.size() ? a[i] : 0;
+        const unsigned char y = i < b.size() ? b[i] : 0;
+        difference |= unsigned(x ^ y);
+    }
+    return difference == 0;
+}
+
 } // namespace
 
 QString PasswordHash::make(const QString &password)
@@ -46,11 +61,11 @@ bool PasswordHash::isHash(const QString &stored)
 bool PasswordHash::matches(const QString &stored, const QString &typed)
 {
     if (!isHash(stored))
-        return stored == typed;
+        return sameBytes(stored.toUtf8(), typed.toUtf8());
     const QStringList parts = stored.mid(Marker.size()).split(QLatin1Char('$'));
     const QByteArray salt = QByteArray::fromBase64(parts.value(0).toLatin1());
     const QByteArray key = QByteArray::fromBase64(parts.value(1).toLatin1());
-    return derive(typed, salt) == key;
+    return sameBytes(derive(typed, salt), key);
 }
 
 } // namespace shell

@@ -18,7 +18,7 @@ double receivedNumber(const QString &caption, const QString &text)
     const auto value = db::parseNumber(text.trimmed());
     if (!value)
         throw AppError(QStringLiteral("%1“%2”不是有效的数字，没有写入仓库").arg(caption, text.trimmed()));
-    return *value;
+    return db::ColumnValue::sensibleNumber(caption, *value);
 }
 
 struct KeyPart {

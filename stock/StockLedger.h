@@ -31,7 +31,7 @@ public:
     explicit StockLedger(db::Connection &connection) : m_connection(connection) {}
 
     // Raises an AppError, writing nothing, when the pieces or the quantity is
-    // not a number. An empty pieces or quantity column of the stock row counts
+    // not a number or lies beyond the sensible magnitude of ColumnValue. An empty pieces or quantity column of the stock row counts
     // as 0. When several rows hold the item, the first in stored order takes
     // the receipt, so that the family's total grows by exactly what came in.
     Outcome intake(Family family, const Receipt &receipt);
