@@ -126,7 +126,6 @@ reference::ModuleDeclaration pageDeclaration(Family family)
 
 StuffCheckPage::StuffCheckPage(MaterialInspectionWindow &window, Family family)
     : ModuleWindow(window.connection(), pageDeclaration(family), window.entryPanel()),
-      m_window(window),
       m_family(family)
 {
     const int b = namesOf(family).firstButton;
@@ -140,8 +139,9 @@ StuffCheckPage::StuffCheckPage(MaterialInspectionWindow &window, Family family)
     addButton(Area::Search, buttonName(b + 7), QStringLiteral("打印"), [this] { print(); });
 }
 
-void StuffCheckPage::rowAdded(int)
+void StuffCheckPage::rowAdded(int row)
 {
+    m_inspected = inspectedReceipt(table().table(), table().row(row));
     m_stockButton->setEnabled(true);
 }
 
@@ -149,7 +149,7 @@ void StuffCheckPage::writeToStock()
 {
     if (!DialogService::question(namesOf(m_family).stockQuestion))
         return;
-    const StockLedger::Outcome outcome = StockLedger(connection()).intake(m_family, m_window.receipt());
+    const StockLedger::Outcome outcome = StockLedger(connection()).intake(m_family, m_inspected);
     DialogService::message(outcome == StockLedger::Outcome::NewRow ? QStringLiteral("添加资料成功!")
                                                                    : QStringLiteral("修改原有库存量成功!"));
     m_stockButton->setEnabled(false);
@@ -265,14 +265,6 @@ void MaterialInspectionWindow::ComboBox3Change()
     entryPanel()->setText(QStringLiteral("ComboBox10"),
                           m_lookups.unitOf(p.text(QStringLiteral("ComboBox2")), p.text(QStringLiteral("ComboBox9")),
                                            p.text(QStringLiteral("ComboBox4")), p.text(QStringLiteral("ComboBox3"))));
-}
-
-Receipt MaterialInspectionWindow::receipt() const
-{
-    const reference::EntryPanel &p = *entryPanel();
-    auto t = [&](const char *control) { return p.text(QLatin1String(control)).trimmed(); };
-    return {t("Edit18"), t("ComboBox2"), t("ComboBox3"), t("ComboBox4"),
-            t("ComboBox9"), t("ComboBox10"), t("Edit22"), t("Edit23")};
 }
 
 } // namespace stock

@@ -21,8 +21,6 @@ public:
 
     StuffCheckPage *colourFabric() const;
     StuffCheckPage *auxiliaryMaterial() const;
-    // The entry panel's contents as a receipt to take into stock.
-    Receipt receipt() const;
 
 protected:
     void prepare() override;
@@ -56,9 +54,11 @@ protected:
     void rowAdded(int row) override;
 
 private:
-    MaterialInspectionWindow &m_window;
     Family m_family;
     QAbstractButton *m_stockButton;
+    // What the last inspection row written on this tab holds: 写入仓库 takes
+    // it into stock, whatever the entry panel shows by then.
+    Receipt m_inspected;
 };
 
 } // namespace stock
