@@ -28,6 +28,30 @@ QString errorText(const QSqlError &error)
     return text;
 }
 
+// The driver's error codes: PostgreSQL's SQLSTATE, SQLite's (extended) result code.
+bool isDuplicateKey(Engine engine, const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (engine == Engine::PostgreSQL)
+        return code == QLatin1String("23505");
+    return code == QLatin1String("2067") || code == QLatin1String("1555")
+           || (code == QLatin1String("19") && error.databaseText().startsWith(QLatin1String("UNIQUE")));
+}
+
+// The database's own text, after a sentence that says in Chinese what it means.
+AppError refusal(const DatabaseUrl &url, const QSqlError &error)
+{
+    const QString text = errorText(error);
+    if (isDuplicateKey(url.engine, error))
+        return AppError::duplicateKey(QStringLiteral("数据库中已有相同键值的记录，这一行没有存入：%1").arg(text));
+    const QString code = error.nativeErrorCode();
+    if (url.engine == Engine::SQLite && code.toInt() % 256 == 26)
+        return AppError(QStringLiteral("文件 %1 不是本系统的数据库：%2").arg(url.path, text));
+    if (url.engine == Engine::SQLite && code.toInt() % 256 == 8)
+        return AppError(QStringLiteral("数据库 %1 是只读的，不能写入：%2").arg(url.display(), text));
+    return AppError(QStringLiteral("数据库拒绝了这项操作：%1").arg(text));
+}
+
 } // namespace
 
 Connection::Connection(const DatabaseUrl &url)
@@ -62,6 +86,9 @@ void Connection::open()
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (m_url.engine == Engine::SQLite) {
         const QString folder = QFileInfo(m_url.path).absolutePath();
+        if (!m_url.makesFolder && !QDir(folder).exists())
+            throw AppError(QStringLiteral("无法打开数据库 %1：文件夹 %2 不存在。请检查数据库文件的路径。")
+                               .arg(m_url.display(), folder));
         if (!QDir().mkpath(folder))
             throw AppError(QStringLiteral("无法打开数据库 %1：不能建立文件夹 %2").arg(m_url.display(), folder));
     }
@@ -102,13 +129,13 @@ bool Connection::isAlive()
 
 void Connection::fail(const QSqlQuery &query)
 {
-    const QString text = errorText(query.lastError());
-    if (!m_inTransaction && !isAlive()) {
+    // An embedded file has no connection to lose.
+    if (m_url.engine == Engine::PostgreSQL && !m_inTransaction && !isAlive()) {
         m_lost = true;
         throw AppError(QStringLiteral("与数据库 %1 的连接已中断：%2\n请再试一次，程序会重新连接。")
-                           .arg(m_url.display(), text));
+                           .arg(m_url.display(), errorText(query.lastError())));
     }
-    throw AppError(text);
+    throw refusal(m_url, query.lastError());
 }
 
 QSqlQuery Connection::prepare(const QString &sql)

@@ -16,6 +16,10 @@ struct DatabaseUrl {
     QString user;
     QString password;
     QString catalog;
+    // SQLite: the file's folder is made when missing. Only for the default
+    // location: a named file in a folder that does not exist is a typo, not a
+    // new installation.
+    bool makesFolder = false;
 
     // "PATH", "sqlite:PATH" or "postgresql://[user[:password]@]host[:port]/catalog".
     // Raises an AppError for a text of neither form.

@@ -224,8 +224,10 @@ bool EntryPanel::eventFilter(QObject *watched, QEvent *event)
         const auto handler = m_enterHandlers.constFind(m_fields[index].control);
         if (handler == m_enterHandlers.cend() || (*handler)())
             moveOn(index);
-        // A memo takes the line break as well; trimming removes it again.
-        return m_fields[index].kind != FieldKind::Memo;
+        // A memo takes the line break as well (trimming removes it again),
+        // unless that Enter ran a command of its own.
+        const bool ranCommand = index + 1 == m_fields.size() && m_chainEndRunsCommand;
+        return m_fields[index].kind != FieldKind::Memo || ranCommand;
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -20,7 +20,7 @@ public:
     LoginWindow(db::Connection &connection, QWidget *mainWindow);
 
 Q_SIGNALS:
-    void signedIn();
+    void signedIn(const QString &account);
     // "退出", or closing this window before signing in: the program ends.
     void exitRequested();
 

@@ -1,5 +1,6 @@
 #include "db/AppError.h"
 #include "db/SchemaBuilder.h"
+#include "shell/ChineseInterface.h"
 #include "shell/DialogService.h"
 #include "shell/ProgramPicture.h"
 #include "shell/StartupOptions.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTextStream>
 #include <cstdio>
@@ -51,6 +51,7 @@ void prepareSchema(db::Connection &connection)
 int runProgram(int argc, char **argv, const shell::StartupOptions &options)
 {
     QApplication app(argc, argv);
+    shell::useChineseInterface(app);
     QApplication::setFont(QFont(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Sans Serif")}, 10));
     QApplication::setWindowIcon(shell::programIcon());
     std::unique_ptr<shell::MainWindow> mainForm;
@@ -58,7 +59,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
         mainForm = std::make_unique<shell::MainWindow>(options.database);
         prepareSchema(mainForm->connection());
     } catch (const AppError &e) {
-        QMessageBox::critical(nullptr, shell::ProgramTitle, e.message());
+        shell::DialogService::error(e.message());
         return 1;
     }
     QObject::connect(mainForm.get(), &shell::MainWindow::exitRequested, &app, &QApplication::quit);
@@ -69,6 +70,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
     mainForm->setEnabled(false);
     shell::LoginWindow login(mainForm->connection(), mainForm.get());
     QObject::connect(&login, &shell::LoginWindow::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&login, &shell::LoginWindow::signedIn, mainForm.get(), &shell::MainWindow::showOperator);
     login.show();
     return app.exec();
 }

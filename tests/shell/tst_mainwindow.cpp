@@ -332,6 +332,44 @@ private Q_SLOTS:
         }
     }
 
+    void theStatusBarNamesTheDatabaseAndTheOperator()
+    {
+        auto *panel = m_main->findChild<QLabel *>(QStringLiteral("StatusPanel1"));
+        QCOMPARE(panel->text(), QStringLiteral("数据库：") + m_db.url().display());
+        m_main->showOperator(QStringLiteral("张三"));
+        QCOMPARE(panel->text(), QStringLiteral("数据库：%1    操作员：张三").arg(m_db.url().display()));
+    }
+
+    // A named database file in a folder that does not exist is a typo: no new
+    // empty database is made there. A file that is no database is named.
+    void aNamedFileThatIsNoDatabaseIsRefused()
+    {
+        if (m_db.isPostgreSQL())
+            QSKIP("a database file is the embedded engine's");
+        QTemporaryDir folder;
+        const QString missing = folder.filePath(QStringLiteral("没有的文件夹/yingfengda.sqlite"));
+        try {
+            MainWindow typo(db::DatabaseUrl::parse(missing));
+            QFAIL("the main window opened on a folder that does not exist");
+        } catch (const AppError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("不存在")), qPrintable(e.message()));
+        }
+        QVERIFY(!QFileInfo::exists(QFileInfo(missing).absolutePath()));
+
+        const QString notes = folder.filePath(QStringLiteral("notes.txt"));
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        MainWindow wrong(db::DatabaseUrl::parse(notes));
+        try {
+            wrong.connection().run(QStringLiteral("select count(*) from inc"));
+            QFAIL("a text file was read as a database");
+        } catch (const AppError &e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("文件 %1 不是本系统的数据库").arg(notes)), qPrintable(e.message()));
+        }
+    }
+
 private:
     QAction *toolAction(const QString &caption) const
     {
