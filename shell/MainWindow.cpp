@@ -350,6 +350,10 @@ QWidget *MainWindow::openModule(const QString &windowClass)
     frame->move(qMax(0, (area.width() - frame->width()) / 2), qMax(0, (area.height() - frame->height()) / 2));
     m_latestWindows.insert(windowClass, window);
     frame->show();
+    // Before it is first shown the frame of a tabbed window (材料验收,
+    // 领料单审核) falls short of its size hint and squashes the rows of
+    // fields: once shown, it takes at least the room they need.
+    frame->resize(frame->size().expandedTo(frame->sizeHint()));
     m_mdiArea->setActiveSubWindow(frame);
     return window;
 }

@@ -164,6 +164,26 @@ private Q_SLOTS:
         QVERIFY(m_dialogs.shown.isEmpty());
     }
 
+    // Every window opens at a size where each of its controls has the room it
+    // needs to be read: rows of fields a few pixels high are no use.
+    void eachWindowOpensAtItsControlsMinimumSize_data() { theBuiltWindowsOpenFromTheirItems_data(); }
+    void eachWindowOpensAtItsControlsMinimumSize()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, windowClass);
+        m_main->resize(1280, 800);
+        m_main->show();
+        m_main->command(item)->trigger();
+        QWidget *window = m_main->latestWindow(windowClass);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(window->width() >= needed.width() && window->height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1×%2 for %3×%4").arg(window->width()).arg(window->height())
+                                .arg(needed.width()).arg(needed.height())));
+        QVERIFY(window->width() <= 1280 && window->height() <= 800);
+    }
+
     void ctrlIOpensTheExchangeRates()
     {
         QSignalSpy rates(m_main->command(QStringLiteral("N6")), &QAction::triggered);
