@@ -1,5 +1,6 @@
 #include "stock/MonthlyStockReport.h"
 
+#include "db/TextForms.h"
 #include "report/RuledTable.h"
 
 namespace stock {
@@ -26,14 +27,16 @@ report::RuledTable reportTable()
     });
 }
 
-Band pageHeader(qreal width)
+Band pageHeader(qreal width, const QDate &from, const QDate &to)
 {
+    const QString period = QStringLiteral("从 %1 到 %2").arg(db::shortDate(from), db::shortDate(to));
     return Band{26,
                 {
                     Element::label({0, 0, width, 8}, QStringLiteral("临江盈丰达贴合鞋材有限公司")).sized(14).aligned(Align::Center),
                     Element::label({0, 9, width, 8}, QStringLiteral("仓库月报表")).sized(16).bold().aligned(Align::Center),
                     Element::label({0, 19, 14, 6}, QStringLiteral("日期：")),
                     Element::printDate({14, 19, 40, 6}),
+                    Element::label({58, 19, 70, 6}, period),
                     Element::label({width - 34, 19, 14, 6}, QStringLiteral("页码：")),
                     Element::pageNumber({width - 20, 19, 20, 6}),
                 }};
@@ -51,7 +54,7 @@ Band pageFooter(qreal width)
 
 } // namespace
 
-report::ReportDefinition MonthlyStockReport::definition()
+report::ReportDefinition MonthlyStockReport::definition(const QDate &from, const QDate &to)
 {
     const report::RuledTable table = reportTable();
     report::ReportDefinition definition;
@@ -59,7 +62,7 @@ report::ReportDefinition MonthlyStockReport::definition()
     definition.paper = report::Paper::a4Portrait();
     definition.margins = {9.92, 9.9, 9.92, 9.9};
     definition.baseFont = {QStringLiteral("宋体"), 9};
-    definition.pageHeader = pageHeader(table.width());
+    definition.pageHeader = pageHeader(table.width(), from, to);
     definition.columnHeader = table.columnHeader(7);
     definition.detail = table.detail(6);
     definition.pageFooter = pageFooter(table.width());

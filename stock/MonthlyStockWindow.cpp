@@ -128,6 +128,8 @@ void MonthlyStockWindow::search()
     m_grid->setHorizontalHeaderLabels(MonthlyStockFigures::headers());
     const QVector<MonthlyStockRow> rows =
         MonthlyStockFigures::compute(m_connection, *family, m_from->date(), m_to->date());
+    m_shownFrom = m_from->date();
+    m_shownTo = m_to->date();
     // 单价 and 金额 keep what the user typed into them.
     m_grid->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
@@ -156,7 +158,7 @@ void MonthlyStockWindow::print()
     }
     const report::TableSource printed = MonthlyStockFigures::throughScratchTable(m_connection, rows);
     m_print->setEnabled(false);
-    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(), printed, this);
+    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(m_shownFrom, m_shownTo), printed, this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->showMaximized();
 }

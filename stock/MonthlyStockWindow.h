@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QWidget>
 
 class QDateEdit;
@@ -39,6 +40,9 @@ private:
     QPushButton *m_print;
     QPushButton *m_exit;
     QTableWidget *m_grid;
+    // The period of the figures the grid shows, which the printout names.
+    QDate m_shownFrom;
+    QDate m_shownTo;
 };
 
 } // namespace stock
