@@ -3,6 +3,7 @@
 #include "db/Query.h"
 #include "db/TextForms.h"
 
+#include <QCalendarWidget>
 #include <QCollator>
 #include <QComboBox>
 #include <QCompleter>
@@ -135,6 +136,9 @@ QLineEdit *EntryPanel::newDateText(const EntryField &field)
     layout->addWidget(text, 1);
     layout->addWidget(calendar);
     connect(calendar, &QDateEdit::dateChanged, text, [text](const QDate &date) { text->setText(db::shortDate(date)); });
+    // Picking the date the calendar already shows changes no date, and fills the text all the same.
+    connect(calendar->calendarWidget(), &QCalendarWidget::clicked, text,
+            [text](const QDate &date) { text->setText(db::shortDate(date)); });
     m_widgets.insert(field.calendar, calendar);
     m_calendars.insert(field.control, calendar);
     return text;

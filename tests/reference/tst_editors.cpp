@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -518,6 +519,9 @@ private Q_SLOTS:
             QCOMPARE(textOf(window.get(), QStringLiteral("Memo1")), QString(row == 1 ? "b" : "c"));
             QCOMPARE(textOf(window.get(), QStringLiteral("Edit3")), window->model().rowValues(row)[2].toString());
         }
+        // Picking the date the calendar shows fills the text too.
+        emit calendar->calendarWidget()->clicked(QDate(2026, 3, 15));
+        QCOMPARE(textOf(window.get(), QStringLiteral("Edit3")), QStringLiteral("2026-03-15"));
         QVERIFY(m_dialogs.shown.isEmpty());
     }
 
