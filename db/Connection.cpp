@@ -1,7 +1,10 @@
 #include "db/Connection.h"
 
+#include "db/AppError.h"
 #include "db/SqliteFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -65,6 +68,30 @@ QString postgresqlOptions(const DatabaseUrl &url)
     return options.join(QLatin1Char(';'));
 }
 
+// The driver's error codes: PostgreSQL's SQLSTATE, SQLite's (extended) result code.
+bool isDuplicateKey(Engine engine, const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (engine == Engine::PostgreSQL)
+        return code == QLatin1String("23505");
+    return code == QLatin1String("2067") || code == QLatin1String("1555")
+           || (code == QLatin1String("19") && error.databaseText().startsWith(QLatin1String("UNIQUE")));
+}
+
+// The database's own text, after a sentence that says in Chinese what it means.
+AppError refusal(const DatabaseUrl &url, const QSqlError &error)
+{
+    const QString text = errorText(error);
+    if (isDuplicateKey(url.engine, error))
+        return AppError::duplicateKey(QStringLiteral("数据库中已有相同键值的记录，这一行没有存入：%1").arg(text));
+    const QString code = error.nativeErrorCode();
+    if (url.engine == Engine::SQLite && code.toInt() % 256 == 26)
+        return AppError(QStringLiteral("文件 %1 不是本系统的数据库：%2").arg(url.path, text));
+    if (url.engine == Engine::SQLite && code.toInt() % 256 == 8)
+        return AppError(QStringLiteral("数据库 %1 是只读的，不能写入：%2").arg(url.display(), text));
+    return AppError(QStringLiteral("数据库拒绝了这项操作：%1").arg(text));
+}
+
 } // namespace
 
 const QString BusyError::Text = QStringLiteral("另一工作站正在写入，请稍后再试。");
@@ -98,8 +125,13 @@ Connection::~Connection()
 void Connection::open()
 {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
-    if (m_url.engine == Engine::SQLite)
+    if (m_url.engine == Engine::SQLite) {
+        const QString folder = QFileInfo(m_url.path).absolutePath();
+        if (!m_url.makesFolder && !QDir(folder).exists())
+            throw AppError(QStringLiteral("无法打开数据库 %1：文件夹 %2 不存在。请检查数据库文件的路径。")
+                               .arg(m_url.display(), folder));
         SqliteFile::prepare(m_url);
+    }
     if (!db.open()) {
         const QString reason = errorText(db.lastError());
         const QString message = QStringLiteral("无法打开数据库 %1：%2").arg(m_url.display(), reason);
@@ -172,12 +204,12 @@ void Connection::fail(const QSqlQuery &query)
     const QSqlError error = query.lastError();
     if (isBusy(m_url.engine, error))
         throw BusyError();
-    const QString text = errorText(error);
-    // Inside a transaction the server refuses the probe until the rollback:
-    // the transaction looks again once it has rolled back.
-    if (!m_inTransaction && !isAlive())
-        lost(text);
-    throw AppError(text);
+    // An embedded file has no connection to lose. Inside a transaction the
+    // server refuses the probe until the rollback: the transaction looks again
+    // once it has rolled back.
+    if (m_url.engine == Engine::PostgreSQL && !m_inTransaction && !isAlive())
+        lost(errorText(error));
+    throw refusal(m_url, error);
 }
 
 QSqlQuery Connection::prepare(const QString &sql)

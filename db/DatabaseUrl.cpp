@@ -138,7 +138,9 @@ DatabaseUrl DatabaseUrl::parse(const QString &text)
 DatabaseUrl DatabaseUrl::defaultLocation()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return sqlite(QDir(folder).filePath(QStringLiteral("yingfengda.sqlite")));
+    DatabaseUrl url = sqlite(QDir(folder).filePath(QStringLiteral("yingfengda.sqlite")));
+    url.makesFolder = true;
+    return url;
 }
 
 QString DatabaseUrl::display() const

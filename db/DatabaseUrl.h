@@ -20,6 +20,10 @@ struct DatabaseUrl {
     QString catalog;
     // The client's connection options given after "?", in order ("sslmode", "require").
     QList<QPair<QString, QString>> options;
+    // SQLite: the file's folder is made when missing. Only for the default
+    // location: a named file in a folder that does not exist is a typo, not a
+    // new installation.
+    bool makesFolder = false;
 
     // "PATH", "sqlite:PATH" or
     // "postgresql://[user[:password]@][host][:port]/[catalog][?option=value&...]".

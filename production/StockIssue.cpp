@@ -20,6 +20,23 @@ StockItem itemOf(const db::Table &table, const QVector<QVariant> &line)
             lineText(table, line, QStringLiteral("scale")), lineText(table, line, QStringLiteral("color"))};
 }
 
+// The stock row an issue takes from and the colour message reports: of
+// several rows of one item (auxiliary material keeps one per supplier) the
+// first in stored order, the one that intake adds to first as well.
+QString firstStockRow(const QString &stockTable)
+{
+    return QStringLiteral("rowid = (select min(rowid) from %1 where pname=:Q1 and color=:Q2 and scale=:Q3 and b1=:Q4)")
+        .arg(stockTable);
+}
+
+void bindItem(db::Query &query, const StockItem &item)
+{
+    query.setParam(QStringLiteral("Q1"), item.pname);
+    query.setParam(QStringLiteral("Q2"), item.color);
+    query.setParam(QStringLiteral("Q3"), item.scale);
+    query.setParam(QStringLiteral("Q4"), item.width);
+}
+
 QString itemDescription(const StockItem &item)
 {
     return QStringLiteral("品名为：%1   幅宽为：%2   规格为：%3   颜色为：%4")
@@ -57,12 +74,8 @@ void StockIssue::subtract(const StockItem &item, double quantity)
 {
     db::Query update(m_connection);
     update.add(QStringLiteral("update %1 set number = coalesce(number, 0) - :Q5").arg(m_family.stock));
-    update.add(QStringLiteral("where rowid = (select min(rowid) from %1").arg(m_family.stock));
-    update.add(QStringLiteral("where pname=:Q1 and color=:Q2 and scale=:Q3 and b1=:Q4)"));
-    update.setParam(QStringLiteral("Q1"), item.pname);
-    update.setParam(QStringLiteral("Q2"), item.color);
-    update.setParam(QStringLiteral("Q3"), item.scale);
-    update.setParam(QStringLiteral("Q4"), item.width);
+    update.add(QStringLiteral("where ") + firstStockRow(m_family.stock));
+    bindItem(update, item);
     update.setParam(QStringLiteral("Q5"), quantity);
     update.exec();
     if (update.rowsAffected() == 0)
@@ -72,12 +85,8 @@ void StockIssue::subtract(const StockItem &item, double quantity)
 std::optional<double> StockIssue::onHand(const StockItem &item) const
 {
     db::Query stock(m_connection);
-    stock.add(QStringLiteral("select sum(number) from %1 where pname=:Q1 and scale=:Q2 and color=:Q3 and b1=:Q4")
-                  .arg(m_family.stock));
-    stock.setParam(QStringLiteral("Q1"), item.pname);
-    stock.setParam(QStringLiteral("Q2"), item.scale);
-    stock.setParam(QStringLiteral("Q3"), item.color);
-    stock.setParam(QStringLiteral("Q4"), item.width);
+    stock.add(QStringLiteral("select number from %1 where ").arg(m_family.stock) + firstStockRow(m_family.stock));
+    bindItem(stock, item);
     stock.open();
     if (!stock.next() || stock.value(0).isNull())
         return std::nullopt;

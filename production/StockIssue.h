@@ -36,9 +36,9 @@ public:
     // per supplier) the first in stored order is decremented.
     int approve(db::TableDataSet &lines, const QVector<QVariant> &line);
 
-    // The quantity on hand as the colour message reports it: the item's
-    // total over its stock rows (auxiliary material keeps one per supplier);
-    // nothing when no row matches.
+    // The quantity on hand as the colour message reports it: that of the
+    // stock row an approval would take from, so that the message and the
+    // issue speak of the same stock; nothing when no row matches.
     std::optional<double> onHand(const StockItem &item) const;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 
 namespace reference {
 
@@ -45,6 +46,9 @@ public:
 class MessageBoxDialogs : public DialogService {
 public:
     bool show(const Dialog &dialog) override;
+    // The box as it is shown: its buttons, a frame with only the close
+    // button, and room for the whole caption in the title bar.
+    static std::unique_ptr<QMessageBox> build(const Dialog &dialog);
 };
 
 } // namespace reference

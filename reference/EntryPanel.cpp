@@ -4,6 +4,7 @@
 #include "db/DistinctValues.h"
 #include "db/TextForms.h"
 
+#include <QCalendarWidget>
 #include <QCollator>
 #include <QComboBox>
 #include <QCompleter>
@@ -155,6 +156,9 @@ QLineEdit *EntryPanel::newDateText(const EntryField &field)
     layout->addWidget(text, 1);
     layout->addWidget(calendar);
     connect(calendar, &QDateEdit::dateChanged, text, [text](const QDate &date) { text->setText(db::shortDate(date)); });
+    // Picking the date the calendar already shows changes no date, and fills the text all the same.
+    connect(calendar->calendarWidget(), &QCalendarWidget::clicked, text,
+            [text](const QDate &date) { text->setText(db::shortDate(date)); });
     m_widgets.insert(field.calendar, calendar);
     m_calendars.insert(field.control, calendar);
     return text;
@@ -253,8 +257,10 @@ bool EntryPanel::eventFilter(QObject *watched, QEvent *event)
         const auto handler = m_enterHandlers.constFind(m_fields[index].control);
         if (handler == m_enterHandlers.cend() || (*handler)())
             moveOn(index);
-        // A memo takes the line break as well; trimming removes it again.
-        return m_fields[index].kind != FieldKind::Memo;
+        // A memo takes the line break as well (trimming removes it again),
+        // unless that Enter ran a command of its own.
+        const bool ranCommand = index + 1 == m_fields.size() && m_chainEndRunsCommand;
+        return m_fields[index].kind != FieldKind::Memo || ranCommand;
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -42,8 +42,13 @@ public:
     // Refills the lists of the choice fields from their columns.
     void fillLists(db::Connection &connection);
 
-    // What Enter in the last field does.
-    void setChainEnd(const std::function<void()> &end) { m_chainEnd = end; }
+    // What Enter in the last field does; a command run there takes the key,
+    // so that a memo gets no line break from it.
+    void setChainEnd(const std::function<void()> &end, bool runsCommand = false)
+    {
+        m_chainEnd = end;
+        m_chainEndRunsCommand = runsCommand;
+    }
     // What Enter in a field does before the focus moves on; the focus stays
     // when the handler returns false.
     void setEnterHandler(const QString &control, const std::function<bool()> &handler)
@@ -69,6 +74,7 @@ private:
     QHash<QString, QDateEdit *> m_calendars;   // by the date text field they fill
     QHash<QObject *, int> m_chainIndex;
     std::function<void()> m_chainEnd;
+    bool m_chainEndRunsCommand = false;
     QHash<QString, std::function<bool()>> m_enterHandlers;
 };
 

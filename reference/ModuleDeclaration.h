@@ -91,7 +91,7 @@ struct DateRangeSearch {
 // The fixed texts of a window's commands.
 struct ModuleMessages {
     QString emptyKey;           // Add with an empty key field; empty: no key is required
-    QString refused;            // Add refused by the database; empty: the general error handler shows why
+    QString refused;            // Add of a key already stored; empty: the general error handler shows why
     QString addQuestion = QStringLiteral("确定加入到下面表格中吗？");
     QString added = QStringLiteral("添加资料成功!");
     QString modifyQuestion = QStringLiteral("确定将修改加入到下面表格中吗？");

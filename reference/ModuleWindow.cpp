@@ -104,7 +104,7 @@ ModuleWindow::ModuleWindow(db::Connection &connection, const ModuleDeclaration &
                 runCommand([this] { addRow(); });
             else
                 button(m_declaration.commands.add)->setFocus();
-        });
+        }, m_declaration.lastFieldEnter == LastFieldEnter::Adds);
 
     if (m_declaration.opening == TableOpening::AtStart) {
         m_table.open();
@@ -128,6 +128,8 @@ QAbstractButton *ModuleWindow::addButton(Area area, const QString &name, const Q
     b->setObjectName(name);
     b->setFlat(name.startsWith(QLatin1String("SpeedButton")));
     b->setMinimumWidth(72);
+    // Enter on a focused button runs it, as Space does: the Enter chain ends on 确定.
+    b->setAutoDefault(true);
     connect(b, &QPushButton::clicked, this, [command] { runCommand(command); });
     if (m_declaration.hoverButtons.contains(name))
         m_hover->addButton(b);
@@ -349,13 +351,13 @@ void ModuleWindow::showTable(int row)
     setCurrentRow(row);
 }
 
-// Ctrl+Delete in the grid deletes the current row at once, as editing in the
-// grid bypasses the Delete command's question; the data set deletes exactly
-// that row even where another row holds the same values.
+// Ctrl+Delete in the grid deletes the current row after the Delete command's
+// question: a key pressed by mistake must not lose a row. The data set deletes
+// exactly that row even where another row holds the same values.
 void ModuleWindow::deleteGridRow()
 {
     const int row = currentRow();
-    if (row < 0 || !m_model->remove(row))
+    if (row < 0 || !DialogService::question(m_declaration.messages.deleteQuestion) || !m_model->remove(row))
         return;
     setCurrentRow(qMin(row, m_model->rowCount() - 1));
 }
@@ -397,9 +399,9 @@ void ModuleWindow::addRow()
     try {
         m_table.open();
         row = m_table.append(enteredRow(QVector<QVariant>(m_table.table().columns.size())));
-    } catch (const AppError &) {
+    } catch (const AppError &e) {
         showTable(currentRow());
-        if (m.refused.isEmpty())
+        if (m.refused.isEmpty() || !e.isDuplicateKey())
             throw;
         DialogService::message(m.refused);
         return;

@@ -27,17 +27,6 @@ Band pageHeader(const QString &title, qreal width)
                 }};
 }
 
-// A long address or remark prints smaller rather than cut off at its rule.
-Band detail(const report::RuledTable &table)
-{
-    Band band = table.detail(6);
-    for (Element &element : band.elements) {
-        if (element.kind == Element::Kind::Field)
-            element = element.shrunkToFit();
-    }
-    return band;
-}
-
 } // namespace
 
 QVariant RegisterSource::value(int row, const QString &field) const
@@ -60,7 +49,7 @@ report::ReportDefinition registerPrintout(const QString &name, const QString &ti
     definition.baseFont = {QStringLiteral("宋体"), 9};
     definition.pageHeader = pageHeader(title, table.width());
     definition.columnHeader = table.columnHeader(8);
-    definition.detail = detail(table);
+    definition.detail = table.detail(6);
     return definition;
 }
 

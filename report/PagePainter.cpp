@@ -54,7 +54,10 @@ void PagePainter::paintText(const PlacedItem &item)
         return;
     m_painter.setPen(Qt::black);
     m_painter.setFont(item.font);
-    const int flags = alignmentFlags(item.align) | Qt::AlignVCenter | (item.clip ? 0 : Qt::TextDontClip);
+    // A text kept within its box wraps onto a further line inside it rather
+    // than lose its end at the rule.
+    const int flags = alignmentFlags(item.align) | Qt::AlignVCenter
+                      | (item.clip ? Qt::TextWrapAnywhere : Qt::TextDontClip);
     const QRectF box = item.rect.adjusted(TextPadding, 0, -TextPadding, 0);
     m_painter.drawText(toDevice(box), flags, item.text);
 }

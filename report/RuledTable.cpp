@@ -78,6 +78,7 @@ Band RuledTable::detail(qreal height) const
         band.elements.append(Element::field(QRectF(left(index), 0, column.width, height), column.field)
                                  .masked(column.mask)
                                  .aligned(column.align)
+                                 .shrunkToFit()
                                  .clipped());
     }
     return band;

@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build ccache
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libqt6sql6-sqlite libqt6sql6-psql
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
   postgresql
   xvfb xauth poppler-utils sqlite3
 )

@@ -38,9 +38,17 @@ void AccountRegistrationWindow::deregisterAccount()
 {
     if (!reference::DialogService::informationQuestion(QStringLiteral("确认注销此操作员帐号吗？")))
         return;
-    accounts().deregister(account());
-    reference::DialogService::message(QStringLiteral("注销成功!"));
-    fillAccounts();
+    switch (accounts().deregister(account())) {
+    case OperatorAccounts::Outcome::NoSuchAccount:
+        reference::DialogService::message(QStringLiteral("没有这个操作员帐号，没有注销。"));
+        return;
+    case OperatorAccounts::Outcome::LastAccount:
+        reference::DialogService::message(QStringLiteral("这是最后一个操作员帐号，不能注销。"));
+        return;
+    default:
+        reference::DialogService::message(QStringLiteral("注销成功!"));
+        fillAccounts();
+    }
 }
 
 } // namespace shell

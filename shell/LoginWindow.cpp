@@ -62,6 +62,12 @@ LoginWindow::LoginWindow(db::Connection &connection, QWidget *mainWindow)
     Edit1 = named(new QLineEdit, "Edit1");
     m_confirmLabel = named(new QLabel(QStringLiteral("确认口令:")), "ConfirmLabel");
     m_confirmEdit = named(new QLineEdit, "ConfirmEdit");
+    // Nobody behind the clerk reads the password: an asterisk per character,
+    // as in every other password field.
+    for (QLineEdit *password : {Edit1, m_confirmEdit}) {
+        password->setEchoMode(QLineEdit::Password);
+        password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    }
     m_firstStartHint = named(new QLabel(QStringLiteral("还没有操作员帐号：请建立第一个帐号。")), "FirstStartHint");
     BitBtn1 = named(new QPushButton(QStringLiteral("登录")), "BitBtn1");
     BitBtn2 = named(new QPushButton(QStringLiteral("退出")), "BitBtn2");
@@ -205,7 +211,7 @@ void LoginWindow::accept()
     hide();
     if (m_mainWindow)
         m_mainWindow->setEnabled(true);
-    Q_EMIT signedIn();
+    Q_EMIT signedIn(ComboBox1->currentText().trimmed());
 }
 
 void LoginWindow::exitProgram()

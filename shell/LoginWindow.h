@@ -31,7 +31,7 @@ public:
     static std::optional<QString> askServerPassword(const db::DatabaseUrl &url, const QString &reason);
 
 Q_SIGNALS:
-    void signedIn();
+    void signedIn(const QString &account);
     // "退出", or closing this window before signing in: the program ends.
     void exitRequested();
 

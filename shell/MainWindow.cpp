@@ -299,15 +299,25 @@ void MainWindow::buildStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setStyleSheet(QStringLiteral("QStatusBar { background: silver; }"));
-    const QStringList texts = {QString(), QStringLiteral("今天是：") + db::shortDate(QDate::currentDate()),
-                               reference::FirmTitle};
+    const QStringList texts = {QStringLiteral("数据库：") + ADOConnection1->url().display(),
+                               QStringLiteral("今天是：") + db::shortDate(QDate::currentDate()), reference::FirmTitle};
     const int widths[] = {250, 250, 200};
     for (int i = 0; i < texts.size(); ++i) {
         auto *panel = new QLabel(texts[i]);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        panel->setFixedWidth(widths[i]);
-        bar->addWidget(panel);
+        // The first panel's database path or server takes the room left over.
+        if (i == 0)
+            panel->setMinimumWidth(widths[i]);
+        else
+            panel->setFixedWidth(widths[i]);
+        bar->addWidget(panel, i == 0 ? 1 : 0);
     }
+}
+
+void MainWindow::showOperator(const QString &account)
+{
+    findChild<QLabel *>(QStringLiteral("StatusPanel1"))
+        ->setText(QStringLiteral("数据库：%1    操作员：%2").arg(ADOConnection1->url().display(), account));
 }
 
 void MainWindow::moveTitleStrip()
@@ -345,6 +355,10 @@ QWidget *MainWindow::openModule(const QString &windowClass)
     frame->move(qMax(0, (area.width() - frame->width()) / 2), qMax(0, (area.height() - frame->height()) / 2));
     m_latestWindows.insert(windowClass, window);
     frame->show();
+    // Before it is first shown the frame of a tabbed window (材料验收,
+    // 领料单审核) falls short of its size hint and squashes the rows of
+    // fields: once shown, it takes at least the room they need.
+    frame->resize(frame->size().expandedTo(frame->sizeHint()));
     m_mdiArea->setActiveSubWindow(frame);
     return window;
 }

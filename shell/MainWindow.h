@@ -41,6 +41,8 @@ public:
     // The window the last opening of the class created.
     QWidget *latestWindow(const QString &windowClass) const;
     QLabel *titleLabel() const { return Label1; }
+    // The status bar's first panel names the database and the signed-in operator.
+    void showOperator(const QString &account);
     // One tick of the title strip: the label moves one pixel to the right.
     void moveTitleStrip();
 

@@ -61,8 +61,6 @@ void OperatorAccounts::upgradePassword(const QString &id, const QString &stored,
 void OperatorAccounts::createFirst(const QString &account, const QString &password)
 {
     const QString id = account.trimmed();
-    if (id.isEmpty())
-        throw AppError(QStringLiteral("操作员帐号不能为空！"));
     requireOperatorId(id);
     m_connection.transaction([&] {
         m_connection.lockForWriting(QStringLiteral("inc"));
@@ -91,12 +89,28 @@ OperatorAccounts::Outcome OperatorAccounts::registerAccount(const QString &accou
     return outcome;
 }
 
-void OperatorAccounts::deregister(const QString &account)
+// The last account stays: without one, the next start-up would let anyone
+// create the first account anew.
+OperatorAccounts::Outcome OperatorAccounts::deregister(const QString &account)
 {
-    db::Query query(m_connection);
-    query.setText(QStringLiteral("delete from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
-    query.setParam(QStringLiteral("Q1"), account);
-    query.exec();
+    Outcome outcome = Outcome::Done;
+    m_connection.transaction([&] {
+        m_connection.lockForWriting(QStringLiteral("inc"));
+        const QStringList ids = accounts();
+        if (!ids.contains(account)) {
+            outcome = Outcome::NoSuchAccount;
+            return;
+        }
+        if (ids.size() == 1) {
+            outcome = Outcome::LastAccount;
+            return;
+        }
+        db::Query query(m_connection);
+        query.setText(QStringLiteral("delete from inc where ") + AccountRows + QStringLiteral(" and id=:Q1"));
+        query.setParam(QStringLiteral("Q1"), account);
+        query.exec();
+    });
+    return outcome;
 }
 
 OperatorAccounts::Outcome OperatorAccounts::changePassword(const QString &account, const QString &current,
@@ -135,6 +149,8 @@ bool OperatorAccounts::replacePassword(const QString &id, const QString &stored,
 
 void OperatorAccounts::requireOperatorId(const QString &id) const
 {
+    if (id.isEmpty())
+        throw AppError(QStringLiteral("操作员帐号不能为空！"));
     if (isCounterId(id))
         throw AppError(QStringLiteral("帐号“%1”留作单据编号，请换一个操作员帐号。").arg(id));
 }

@@ -23,15 +23,16 @@ public:
     // successful sign-in; a sign-in never fails because another workstation
     // writes meanwhile, the upgrade then waits for the next one.
     bool signIn(const QString &account, const QString &password);
-    // The first account of a new installation (refused once any exists).
+    // The first account of a new installation (refused once any exists, and
+    // refused empty).
     void createFirst(const QString &account, const QString &password);
 
-    enum class Outcome { Done, PasswordsDiffer, Duplicate, WrongPassword };
-    // Registers the trimmed account with its password hashed as typed. The
-    // counter ids are refused with an error.
+    enum class Outcome { Done, PasswordsDiffer, Duplicate, WrongPassword, NoSuchAccount, LastAccount };
+    // Registers the trimmed account with its password hashed as typed. An
+    // empty account and the counter ids are refused with an error.
     Outcome registerAccount(const QString &account, const QString &password, const QString &confirmation);
-    // Removes the account as typed; an account that does not exist is no error.
-    void deregister(const QString &account);
+    // Removes the account as typed, unless it does not exist or is the last one.
+    Outcome deregister(const QString &account);
     // Checks the current password as typed and stores the new one trimmed.
     // An account without a row has no password that could match, and neither
     // has one that another workstation changed or removed since it was read.

@@ -2,6 +2,7 @@
 #include "db/SchemaBuilder.h"
 #include "db/SqliteFile.h"
 #include "reference/DialogService.h"
+#include "shell/ChineseInterface.h"
 #include "shell/ProgramPicture.h"
 #include "shell/StartupOptions.h"
 #include "shell/LoginWindow.h"
@@ -83,6 +84,7 @@ bool supplyServerPassword(db::DatabaseUrl &url)
 int runProgram(int argc, char **argv, const shell::StartupOptions &options)
 {
     QApplication app(argc, argv);
+    shell::useChineseInterface(app);
     QApplication::setFont(QFont(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Sans Serif")}, 10));
     QApplication::setWindowIcon(shell::programIcon());
     std::unique_ptr<shell::MainWindow> mainForm;
@@ -106,6 +108,7 @@ int runProgram(int argc, char **argv, const shell::StartupOptions &options)
     mainForm->setEnabled(false);
     shell::LoginWindow login(mainForm->connection(), mainForm.get());
     QObject::connect(&login, &shell::LoginWindow::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&login, &shell::LoginWindow::signedIn, mainForm.get(), &shell::MainWindow::showOperator);
     login.show();
     return app.exec();
 }

@@ -119,7 +119,6 @@ reference::ModuleDeclaration pageDeclaration(Family family)
 
 InspectionPage::InspectionPage(MaterialInspectionWindow &window, Family family)
     : ModuleWindow(window.connection(), pageDeclaration(family), window),
-      m_window(window),
       m_family(family)
 {
     const int b = namesOf(family).firstButton;
@@ -136,6 +135,7 @@ InspectionPage::InspectionPage(MaterialInspectionWindow &window, Family family)
 void InspectionPage::rowAdded(int row)
 {
     ModuleWindow::rowAdded(row);
+    m_inspected = inspectedReceipt(table().table(), table().row(row));
     m_stockButton->setEnabled(true);
 }
 
@@ -143,7 +143,7 @@ void InspectionPage::writeToStock()
 {
     if (!DialogService::question(namesOf(m_family).stockQuestion))
         return;
-    const StockLedger::Outcome outcome = StockLedger(connection()).intake(m_family, m_window.receipt());
+    const StockLedger::Outcome outcome = StockLedger(connection()).intake(m_family, m_inspected);
     DialogService::message(outcome == StockLedger::Outcome::NewRow ? QStringLiteral("添加资料成功!")
                                                                    : QStringLiteral("修改原有库存量成功!"));
     m_stockButton->setEnabled(false);
@@ -222,14 +222,6 @@ void MaterialInspectionWindow::chainLookups()
     m_chain->whenChosen(combo(QStringLiteral("ComboBox3")), [this](const QStringList &c) {
         entryPanel()->setText(QStringLiteral("ComboBox10"), m_lookups.unitOf(c[1], c[2], c[3], c[4]));
     });
-}
-
-Receipt MaterialInspectionWindow::receipt() const
-{
-    const reference::EntryPanel &p = *entryPanel();
-    auto t = [&](const char *control) { return p.text(QLatin1String(control)).trimmed(); };
-    return {t("Edit18"), t("ComboBox2"), t("ComboBox3"), t("ComboBox4"),
-            t("ComboBox9"), t("ComboBox10"), t("Edit22"), t("Edit23")};
 }
 
 } // namespace stock

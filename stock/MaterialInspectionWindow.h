@@ -24,8 +24,6 @@ public:
 
     InspectionPage *colourFabric() const;
     InspectionPage *auxiliaryMaterial() const;
-    // The entry panel's contents as a receipt to take into stock.
-    Receipt receipt() const;
 
 protected:
     void prepare() override;
@@ -54,9 +52,11 @@ protected:
     void rowAdded(int row) override;
 
 private:
-    MaterialInspectionWindow &m_window;
     Family m_family;
     QAbstractButton *m_stockButton;
+    // What the last inspection row written on this tab holds: 写入仓库 takes
+    // it into stock, whatever the entry panel shows by then.
+    Receipt m_inspected;
 };
 
 } // namespace stock

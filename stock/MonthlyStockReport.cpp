@@ -1,5 +1,6 @@
 #include "stock/MonthlyStockReport.h"
 
+#include "db/TextForms.h"
 #include "reference/Letterhead.h"
 #include "report/RuledTable.h"
 
@@ -27,8 +28,9 @@ report::RuledTable reportTable()
     });
 }
 
-Band pageHeader(qreal width)
+Band pageHeader(qreal width, const QDate &from, const QDate &to)
 {
+    const QString period = QStringLiteral("从 %1 到 %2").arg(db::shortDate(from), db::shortDate(to));
     reference::Letterhead head{QStringLiteral("仓库月报表")};
     head.titleHeight = 8;
     head.width = width;
@@ -36,6 +38,7 @@ Band pageHeader(qreal width)
                 {
                     Element::label({0, 19, 14, 6}, QStringLiteral("日期：")),
                     Element::printDate({14, 19, 40, 6}),
+                    Element::label({58, 19, 70, 6}, period),
                     Element::label({width - 34, 19, 14, 6}, QStringLiteral("页码：")),
                     Element::pageNumber({width - 20, 19, 20, 6}),
                 });
@@ -53,7 +56,7 @@ Band pageFooter(qreal width)
 
 } // namespace
 
-report::ReportDefinition MonthlyStockReport::definition()
+report::ReportDefinition MonthlyStockReport::definition(const QDate &from, const QDate &to)
 {
     const report::RuledTable table = reportTable();
     report::ReportDefinition definition;
@@ -61,7 +64,7 @@ report::ReportDefinition MonthlyStockReport::definition()
     definition.paper = report::Paper::a4Portrait();
     definition.margins = reference::LetterMargins;
     definition.baseFont = {QStringLiteral("宋体"), 9};
-    definition.pageHeader = pageHeader(table.width());
+    definition.pageHeader = pageHeader(table.width(), from, to);
     definition.columnHeader = table.columnHeader(7);
     definition.detail = table.detail(6);
     definition.pageFooter = pageFooter(table.width());

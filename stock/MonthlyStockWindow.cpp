@@ -40,7 +40,7 @@ QVector<QStringList> figureTexts(db::Connection &connection, const SearchValues 
     return texts;
 }
 
-QDialog *monthlyReport(db::Connection &connection, const SearchValues &, const report::TableSource &shown,
+QDialog *monthlyReport(db::Connection &connection, const SearchValues &values, const report::TableSource &shown,
                        QWidget *parent)
 {
     const QVector<db::GridColumn> columns = gridColumns();
@@ -53,7 +53,7 @@ QDialog *monthlyReport(db::Connection &connection, const SearchValues &, const r
     }
     const report::TableSource printed(MonthlyStockFigures::printedFields(),
                                       MonthlyStockFigures::throughScratchTable(connection, rows));
-    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(), printed, parent);
+    auto *preview = new report::PrintPreview(MonthlyStockReport::definition(values.date(From), values.date(To)), printed, parent);
     preview->setObjectName(reference::instanceName(MonthlyStockReport::FormName));
     return preview;
 }

@@ -48,6 +48,15 @@ QVariant stored(const db::Table &table, const QString &column, const QString &te
 
 } // namespace
 
+Receipt inspectedReceipt(const db::Table &inspection, const QVector<QVariant> &row)
+{
+    auto text = [&](const char *column) {
+        return db::displayText(row.value(inspection.columnIndex(QLatin1String(column))));
+    };
+    return {text("f_name"), text("pname"), text("color"), text("scale"),
+            text("b1"), text("b2"), text("jianshu"), text("yanshu")};
+}
+
 StockLedger::Outcome StockLedger::intake(Family family, const Receipt &receipt)
 {
     const double pieces = receivedNumber(QStringLiteral("材料件数"), receipt.pieces);

@@ -4,11 +4,17 @@
 
 #include <QString>
 
-namespace db { class Connection; }
+#include <QVariant>
+#include <QVector>
+
+namespace db {
+class Connection;
+struct Table;
+}
 
 namespace stock {
 
-// What was received and accepted, as the entry panel holds it: texts.
+// What was received and accepted, as texts.
 struct Receipt {
     QString supplier;
     QString item;
@@ -19,6 +25,9 @@ struct Receipt {
     QString pieces;
     QString quantity;
 };
+
+// The receipt an inspection row (a row of a family's inspection table) records.
+Receipt inspectedReceipt(const db::Table &inspection, const QVector<QVariant> &row);
 
 // Stock intake: adds an accepted receipt to its family's stock row, or
 // creates that row. The sum is made by the database inside one transaction

@@ -36,8 +36,11 @@ class SqliteFileTest : public QObject {
 private Q_SLOTS:
     void aNewFileAndItsFoldersAreTheOwnersOnly()
     {
+        // As the default location, whose folders are made on the first start.
         const QString path = m_folder.filePath(QStringLiteral("data/yingfengda/yingfengda.sqlite"));
-        Connection connection(DatabaseUrl::parse(path));
+        DatabaseUrl url = DatabaseUrl::parse(path);
+        url.makesFolder = true;
+        Connection connection(url);
         connection.open();
         const QFile::Permissions file = QFile::permissions(path);
         QVERIFY(file.testFlags(QFile::ReadOwner | QFile::WriteOwner));

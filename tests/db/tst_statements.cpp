@@ -161,6 +161,34 @@ private Q_SLOTS:
         QVERIFY(q.next());
     }
 
+    // Only a key already stored is a duplicate; every refusal says in Chinese
+    // what happened before the database's own text.
+    void refusalsAreToldApart_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("duplicate");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("key already stored") << "insert into section (section_id, section_name) values ('01', '贴合')"
+                                            << true << "数据库中已有相同键值的记录";
+        QTest::newRow("no such column") << "insert into section (section_id, nosuchcolumn) values ('02', '贴合')"
+                                        << false << "数据库拒绝了这项操作：";
+        QTest::newRow("no such table") << "select * from nosuchtable" << false << "数据库拒绝了这项操作：";
+    }
+    void refusalsAreToldApart()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, duplicate);
+        QFETCH(QString, sentence);
+        m_db.connection().run(QStringLiteral("insert into section (section_id, section_name) values ('01', '裁断')"));
+        try {
+            m_db.connection().run(sql);
+            QFAIL("the statement ran");
+        } catch (const AppError &e) {
+            QCOMPARE(e.isDuplicateKey(), duplicate);
+            QVERIFY2(e.message().startsWith(sentence), qPrintable(e.message()));
+        }
+    }
+
     void transactionsRollBackWhatTheyWrote()
     {
         QVERIFY_THROWS_EXCEPTION(AppError, m_db.connection().transaction([&] {

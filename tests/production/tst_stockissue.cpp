@@ -225,14 +225,19 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.texts(), shown);
     }
 
-    // Whichever row the database returns first, the message is the item's stock.
-    void anItemKeptBySeveralSuppliersReportsItsTotal()
+    // The message reports the stock the issue takes from, before and after it.
+    void anItemKeptBySeveralSuppliersReportsTheRowAnIssueTakesFrom()
     {
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("甲厂"), 65);
         addStock(QStringLiteral("fuliaokucun"), QStringLiteral("乙厂"), 60);
         const StockItem item{QStringLiteral("尼龙布"), QStringLiteral("44''"), QStringLiteral("1.2MM"), QStringLiteral("黑")};
-        QCOMPARE(StockIssue(m_db.connection(), stock::tablesOf(stock::Family::AuxiliaryMaterial)).onHand(item),
-                 std::optional<double>(125));
+        StockIssue auxiliary(m_db.connection(), stock::tablesOf(stock::Family::AuxiliaryMaterial));
+        QCOMPARE(auxiliary.onHand(item), std::optional<double>(65));
+        db::TableDataSet lines(m_db.connection(), QStringLiteral("linliaoshenfu"));
+        lines.open();
+        auxiliary.approve(lines, line({}, QStringLiteral("30")));
+        QCOMPARE(auxiliary.onHand(item), std::optional<double>(35));
+        QCOMPARE(onHand(QStringLiteral("fuliaokucun")), 95.0);
         QCOMPARE(StockIssue(m_db.connection(), stock::tablesOf(stock::Family::ColourFabric)).onHand(item), std::nullopt);
     }
 

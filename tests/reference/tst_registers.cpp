@@ -335,6 +335,8 @@ private Q_SLOTS:
         QCOMPARE(m_db.scalar("select count(*) from factory").toInt(), yes ? 1 : 0);
         if (yes)
             QCOMPARE(m_db.scalar("select memo from factory").toString(), QStringLiteral("月结"));
+        // The Enter that ran the command is no line break of the remark.
+        QCOMPARE(m_window->entryPanel()->text("Memo1"), QStringLiteral("月结"));
     }
 
     void hoverHighlight_data()

@@ -65,6 +65,7 @@ private slots:
     void writePdfReportsAnUnwritablePath();
     void painterMapsMillimetresToDeviceUnits();
     void twoLineTitlePrintsItsLinesOneUnderTheOther();
+    void aLongTextWrapsWithinItsCell();
     void previewPaintsEveryPageAndOffersPdf();
 
 private:
@@ -197,6 +198,27 @@ void TestReportOutput::twoLineTitlePrintsItsLinesOneUnderTheOther()
     QVERIFY2(ink.width() > 60 && ink.width() < 110, qPrintable(QString::number(ink.width())));
     QVERIFY2(ink.height() > 75 && ink.bottom() < 200, qPrintable(QString::number(ink.height())));
     QVERIFY2(qAbs(ink.center().x() - 200) < 10, qPrintable(QString::number(ink.center().x())));
+}
+
+void TestReportOutput::aLongTextWrapsWithinItsCell()
+{
+    // A 9 pt line is about 3.2 mm, 32 pixels; the cell is 20 mm wide, 8 mm high.
+    Page page;
+    page.items = {PlacedItem::textItem({10, 10, 20, 8}, "超长的规格说明文字一二三四五六", FontSpec{{}, 9}.toQFont(),
+                                       Align::Center, true)};
+
+    const QImage image = painted(page, {400, 200});
+
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY2(QRect(100, 100, 200, 80).contains(ink), qPrintable(QStringLiteral("%1,%2 %3×%4").arg(ink.x()).arg(ink.y())
+                                                                  .arg(ink.width()).arg(ink.height())));
+    QVERIFY2(ink.height() > 45, qPrintable(QString::number(ink.height())));
 }
 
 void TestReportOutput::previewPaintsEveryPageAndOffersPdf()

@@ -78,7 +78,8 @@ private Q_SLOTS:
         QTest::newRow("duplicate with blanks") << "  张三 " << "pw" << "pw" << "操作员帐号重复！" << "";
         QTest::newRow("names are case-sensitive") << "abc" << "x" << "x" << "注册成功！" << "abc";
         QTest::newRow("passwords differ") << "李四" << "pw" << "pw " << "密码和确认密码不相符！" << "";
-        QTest::newRow("empty account") << "" << "" << "" << "注册成功！" << "";
+        QTest::newRow("empty account") << "" << "" << "" << "操作员帐号不能为空！" << "";
+        QTest::newRow("account of blanks") << "   " << "pw" << "pw" << "操作员帐号不能为空！" << "";
     }
     void registration()
     {
@@ -139,7 +140,7 @@ private Q_SLOTS:
         m_dialogs.clear();
         m_dialogs.answer({true});
         click(&window, QStringLiteral("SpeedButton2"));
-        QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("没有这个操作员帐号，没有注销。"));
         QCOMPARE(window.accountList()->count(), 1);
         QVERIFY(countersKept());
 
@@ -175,17 +176,26 @@ private Q_SLOTS:
         m_dialogs.answer({true});
         type(&window, QStringLiteral("ComboBox1"), QStringLiteral("没有此人"));
         click(&window, QStringLiteral("SpeedButton2"));
-        QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("没有这个操作员帐号，没有注销。"));
         QCOMPARE(OperatorAccounts(m_db.connection()).accounts(), QStringList{QStringLiteral("张三")});
 
+        // The last account stays, or anyone could create a first one anew.
+        m_dialogs.clear();
+        m_dialogs.answer({true});
+        type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
+        click(&window, QStringLiteral("SpeedButton2"));
+        QCOMPARE(m_dialogs.last(), QStringLiteral("这是最后一个操作员帐号，不能注销。"));
+        QCOMPARE(OperatorAccounts(m_db.connection()).accounts(), QStringList{QStringLiteral("张三")});
+
+        m_db.scalar(QStringLiteral("insert into inc (id, linid, sa) values ('李四', 'x', 'sa')"));
         m_dialogs.clear();
         m_dialogs.answer({true});
         type(&window, QStringLiteral("ComboBox1"), QStringLiteral("张三"));
         click(&window, QStringLiteral("SpeedButton2"));
         QCOMPARE(m_dialogs.last(), QStringLiteral("注销成功!"));
-        QVERIFY(OperatorAccounts(m_db.connection()).accounts().isEmpty());
-        QCOMPARE(window.accountList()->count(), 0);
-        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc")).toInt(), 2);
+        QCOMPARE(OperatorAccounts(m_db.connection()).accounts(), QStringList{QStringLiteral("李四")});
+        QCOMPARE(window.accountList()->count(), 1);
+        QCOMPARE(m_db.scalar(QStringLiteral("select count(*) from inc")).toInt(), 3);
     }
 
     void passwordChange_data()

@@ -65,12 +65,25 @@ private Q_SLOTS:
         signIn(login.get(), account, password);
         QCOMPARE(main->isEnabled(), accepted);
         QCOMPARE(signedIn.count(), accepted ? 1 : 0);
+        if (accepted)
+            QCOMPARE(signedIn.first().first().toString(), account.trimmed());
         QCOMPARE(login->isVisible(), !accepted);
         if (!accepted) {
             QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("口令不正确！")});
             QCOMPARE(login->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), password);
             signIn(login.get(), account, password);
             QCOMPARE(m_dialogs.shown.size(), 2);
+        }
+    }
+
+    void thePasswordShowsAnAsteriskPerCharacter()
+    {
+        auto [login, main] = openLogin();
+        for (const char *name : {"Edit1", "ConfirmEdit"}) {
+            auto *field = login->findChild<QLineEdit *>(QLatin1String(name));
+            QCOMPARE(field->echoMode(), QLineEdit::Password);
+            field->setText(QStringLiteral("Abc"));
+            QCOMPARE(field->displayText(), QStringLiteral("***"));
         }
     }
 

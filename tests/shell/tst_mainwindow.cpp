@@ -229,6 +229,26 @@ private Q_SLOTS:
         QVERIFY(m_dialogs.shown.isEmpty());
     }
 
+    // Every window opens at a size where each of its controls has the room it
+    // needs to be read: rows of fields a few pixels high are no use.
+    void eachWindowOpensAtItsControlsMinimumSize_data() { theBuiltWindowsOpenFromTheirItems_data(); }
+    void eachWindowOpensAtItsControlsMinimumSize()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, windowClass);
+        m_main->resize(1280, 800);
+        m_main->show();
+        m_main->command(item)->trigger();
+        QWidget *window = m_main->latestWindow(windowClass);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(window->width() >= needed.width() && window->height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1×%2 for %3×%4").arg(window->width()).arg(window->height())
+                                .arg(needed.width()).arg(needed.height())));
+        QVERIFY(window->width() <= 1280 && window->height() <= 800);
+    }
+
     void ctrlIOpensTheExchangeRates()
     {
         QSignalSpy rates(m_main->command(QStringLiteral("N6")), &QAction::triggered);
@@ -394,6 +414,44 @@ private Q_SLOTS:
             QFAIL("the main window opened without its database");
         } catch (const AppError &e) {
             QVERIFY(e.message().contains(unreachable.display()));
+        }
+    }
+
+    void theStatusBarNamesTheDatabaseAndTheOperator()
+    {
+        auto *panel = m_main->findChild<QLabel *>(QStringLiteral("StatusPanel1"));
+        QCOMPARE(panel->text(), QStringLiteral("数据库：") + m_db.url().display());
+        m_main->showOperator(QStringLiteral("张三"));
+        QCOMPARE(panel->text(), QStringLiteral("数据库：%1    操作员：张三").arg(m_db.url().display()));
+    }
+
+    // A named database file in a folder that does not exist is a typo: no new
+    // empty database is made there. A file that is no database is named.
+    void aNamedFileThatIsNoDatabaseIsRefused()
+    {
+        if (m_db.isPostgreSQL())
+            QSKIP("a database file is the embedded engine's");
+        QTemporaryDir folder;
+        const QString missing = folder.filePath(QStringLiteral("没有的文件夹/yingfengda.sqlite"));
+        try {
+            MainWindow typo(db::DatabaseUrl::parse(missing));
+            QFAIL("the main window opened on a folder that does not exist");
+        } catch (const AppError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("不存在")), qPrintable(e.message()));
+        }
+        QVERIFY(!QFileInfo::exists(QFileInfo(missing).absolutePath()));
+
+        const QString notes = folder.filePath(QStringLiteral("notes.txt"));
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        MainWindow wrong(db::DatabaseUrl::parse(notes));
+        try {
+            wrong.connection().run(QStringLiteral("select count(*) from inc"));
+            QFAIL("a text file was read as a database");
+        } catch (const AppError &e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("文件 %1 不是本系统的数据库").arg(notes)), qPrintable(e.message()));
         }
     }
 

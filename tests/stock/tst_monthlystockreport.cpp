@@ -153,9 +153,10 @@ private Q_SLOTS:
                                     "price", "money"});
         source.append({"尼龙布", "44''", "1.2MM", "黑", 70.0, 50.0, 20.0, 100.0, 3.25, 325.0});
         const report::Document document =
-            report::ReportEngine::layout(stock::MonthlyStockReport::definition(), source, QDate(2024, 4, 1));
+            report::ReportEngine::layout(stock::MonthlyStockReport::definition(QDate(2024, 3, 1), QDate(2024, 3, 31)),
+                                         source, QDate(2024, 4, 1));
         const QStringList texts = document.pages().first().texts();
-        for (const char *text : {"临江盈丰达贴合鞋材有限公司", "仓库月报表", "日期：", "页码：", "规   格", "70", "100",
+        for (const char *text : {"临江盈丰达贴合鞋材有限公司", "仓库月报表", "日期：", "从 2024-03-01 到 2024-03-31", "页码：", "规   格", "70", "100",
                                  "3.250", "325.00", "主管：", "制表："})
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
     }
